@@ -1,0 +1,216 @@
+#include "platform/editcontrol.h"
+
+#include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+
+namespace {
+const QString kCrLf = QStringLiteral("\r\n");
+}
+
+QString ToLfBreaks(const QString& text)
+{
+    if (!text.contains(QLatin1Char('\r')))
+        return text;
+    QString result = text;
+    result.replace(kCrLf, QStringLiteral("\n"));
+    result.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return result;
+}
+
+EditControl::EditControl(QWidget* parent) : QPlainTextEdit(parent)
+{
+    setTabChangesFocus(false);
+    connect(document(), &QTextDocument::contentsChange, this, &EditControl::OnContentsChange);
+}
+
+void EditControl::OnContentsChange(int, int removed, int added)
+{
+    if (removed != 0 || added != 0)
+        modified_ = true;
+}
+
+QString EditControl::Text() const
+{
+    // Read block by block: the document's own plain-text export turns
+    // non-breaking spaces into blanks, which would change the file.
+    QString result;
+    result.reserve(document()->characterCount() * 2);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin())
+            result += kCrLf;
+        result += block.text();
+    }
+    return result;
+}
+
+void EditControl::SetText(const QString& text)
+{
+    setPlainText(ToLfBreaks(text));
+}
+
+int EditControl::TextLength() const
+{
+    const QTextDocument* doc = document();
+    return doc->characterCount() - 1 + (doc->blockCount() - 1);
+}
+
+int EditControl::LineCount() const
+{
+    const QTextDocument* doc = document();
+    int count = doc->blockCount();
+    if (doc->lastBlock().length() <= 1)
+        --count;
+    return count;
+}
+
+int EditControl::LineFromChar(int position) const
+{
+    const QTextDocument* doc = document();
+    // The largest line whose first position is at or before `position`.
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int mid = low + (high - low + 1) / 2;
+        if (doc->findBlockByNumber(mid).position() + mid <= position)
+            low = mid;
+        else
+            high = mid - 1;
+    }
+    return low;
+}
+
+int EditControl::LineIndex(int line) const
+{
+    const QTextDocument* doc = document();
+    if (line < 0)
+        return -1;
+    if (line >= doc->blockCount())
+        return line == doc->blockCount() ? TextLength() : -1;
+    return doc->findBlockByNumber(line).position() + line;
+}
+
+int EditControl::LineLength(int line) const
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    return block.isValid() ? block.length() - 1 : 0;
+}
+
+QString EditControl::Line(int line) const
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    return block.isValid() ? block.text() : QString();
+}
+
+void EditControl::SetLine(int line, const QString& text)
+{
+    const QTextBlock block = document()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    QTextCursor cursor(block);
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+    ReplaceSelection(text);
+}
+
+void EditControl::InsertLine(int line, const QString& text)
+{
+    if (line < 0)
+        return;
+    if (line >= LineCount()) {
+        const QString all = Text();
+        const bool needsBreak = !all.isEmpty() && !all.endsWith(QLatin1Char('\n'));
+        SetSelection(TextLength());
+        ReplaceSelection((needsBreak ? kCrLf : QString()) + text + kCrLf);
+        return;
+    }
+    SetSelection(LineIndex(line));
+    ReplaceSelection(text + kCrLf);
+}
+
+void EditControl::DeleteLine(int line)
+{
+    if (line < 0 || line >= LineCount())
+        return;
+    const int start = LineIndex(line);
+    const int next = line + 1 < document()->blockCount() ? LineIndex(line + 1) : TextLength();
+    if (next > start) {
+        SetSelection(start, next - start);
+        ReplaceSelection(QString());
+    } else if (line > 0) {
+        // The last line without a following break: take the break before it.
+        SetSelection(start - 2, 2);
+        ReplaceSelection(QString());
+    }
+}
+
+int EditControl::FromDocumentPosition(int documentPosition) const
+{
+    const QTextBlock block = document()->findBlock(documentPosition);
+    return documentPosition + (block.isValid() ? block.blockNumber() : document()->blockCount() - 1);
+}
+
+int EditControl::ToDocumentPosition(int position) const
+{
+    position = std::clamp(position, 0, TextLength());
+    const int line = LineFromChar(position);
+    const QTextBlock block = document()->findBlockByNumber(line);
+    const int column = std::min(position - (block.position() + line), block.length() - 1);
+    return block.position() + column;
+}
+
+int EditControl::SelStart() const
+{
+    return FromDocumentPosition(textCursor().selectionStart());
+}
+
+int EditControl::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return FromDocumentPosition(cursor.selectionEnd()) - FromDocumentPosition(cursor.selectionStart());
+}
+
+QString EditControl::SelText() const
+{
+    QString text = textCursor().selectedText();
+    text.replace(QChar::ParagraphSeparator, kCrLf);
+    return text;
+}
+
+void EditControl::SetSelection(int start, int length)
+{
+    QTextCursor cursor(document());
+    cursor.setPosition(ToDocumentPosition(start));
+    if (length != 0)
+        cursor.setPosition(ToDocumentPosition(start + length), QTextCursor::KeepAnchor);
+    setTextCursor(cursor);
+}
+
+void EditControl::ReplaceSelection(const QString& text, UndoMode undo)
+{
+    QTextCursor cursor = textCursor();
+    if (undo == UndoMode::NotAllowed)
+        document()->setUndoRedoEnabled(false);
+    cursor.insertText(ToLfBreaks(text));
+    if (undo == UndoMode::NotAllowed)
+        document()->setUndoRedoEnabled(true);
+    setTextCursor(cursor);
+}
+
+int EditControl::FirstVisibleLine() const
+{
+    return firstVisibleBlock().blockNumber();
+}
+
+void EditControl::ScrollLines(int lines)
+{
+    QScrollBar* bar = verticalScrollBar();
+    bar->setValue(bar->value() + lines);
+}
+
+bool EditControl::CanUndo() const
+{
+    return document()->isUndoAvailable();
+}

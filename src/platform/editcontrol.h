@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QPlainTextEdit>
+#include <QString>
+
+// Whether the user can take a change back with Undo. Program insertions are
+// not undoable; typing is.
+enum class UndoMode { Allowed, NotAllowed };
+
+// The editor as every command sees it: the classic multi-line edit control.
+// Positions are character offsets in the whole text with every line break
+// counting two (CR LF); lines are logical lines, also under word wrap.
+class EditControl : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit EditControl(QWidget* parent = nullptr);
+
+    // The whole text with CR LF line breaks.
+    QString Text() const;
+    // Replaces the whole text; any line break convention is accepted.
+    void SetText(const QString& text);
+    int TextLength() const;
+
+    // Number of lines, not counting a final empty line.
+    int LineCount() const;
+    int LineFromChar(int position) const;
+    // First position of a line; for the line after the last, the text length.
+    int LineIndex(int line) const;
+    int LineLength(int line) const;
+    QString Line(int line) const;
+    void SetLine(int line, const QString& text);
+    // Inserts a line before `line`; `line` == LineCount() appends one.
+    void InsertLine(int line, const QString& text);
+    void DeleteLine(int line);
+
+    int SelStart() const;
+    int SelLength() const;
+    QString SelText() const;
+    // Selects `length` characters from `start`, the caret at the end.
+    void SetSelection(int start, int length = 0);
+    void ReplaceSelection(const QString& text, UndoMode undo = UndoMode::NotAllowed);
+
+    int FirstVisibleLine() const;
+    void ScrollLines(int lines);
+
+    // Set by every change of the text; cleared only by whoever consumes it.
+    bool Modified() const { return modified_; }
+    void SetModified(bool modified) { modified_ = modified; }
+
+    bool CanUndo() const;
+    void Undo() { undo(); }
+    void Cut() { cut(); }
+    void Copy() { copy(); }
+    void Paste() { paste(); }
+
+    // Converts between classic positions and the document's own positions,
+    // in which a line break counts one.
+    int ToDocumentPosition(int position) const;
+    int FromDocumentPosition(int documentPosition) const;
+
+private:
+    void OnContentsChange(int from, int removed, int added);
+
+    bool modified_ = false;
+};
+
+// CR LF, lone CR and lone LF all become LF.
+QString ToLfBreaks(const QString& text);

@@ -1,0 +1,149 @@
+#include "platform/qtprompts.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QFontDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QVBoxLayout>
+
+namespace {
+
+// Values typed into a prompt are at most this long.
+constexpr int kMaxPromptValue = 255;
+
+QMessageBox::Icon IconFor(MessageKind kind)
+{
+    switch (kind) {
+    case MessageKind::Information: return QMessageBox::Information;
+    case MessageKind::Confirmation: return QMessageBox::Question;
+    case MessageKind::Warning: return QMessageBox::Warning;
+    case MessageKind::Error: return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons ButtonsFor(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::Ok: return QMessageBox::Ok;
+    case MessageButtons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
+    case MessageButtons::YesNo: return QMessageBox::Yes | QMessageBox::No;
+    case MessageButtons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+QString CaptionOrTitle(const QString& caption)
+{
+    return caption.isEmpty() ? QApplication::applicationDisplayName() : caption;
+}
+
+// A file name such as "*.HTM;*.HTML" is a pattern, not a name to propose.
+QString StartPath(const FileDialogOptions& options)
+{
+    const bool isPattern = options.fileName.contains(QLatin1Char('*'));
+    const QString name = isPattern ? QString() : options.fileName;
+    if (!options.initialFolder.isEmpty())
+        return QFileInfo(options.initialFolder + QLatin1Char('/') + name).filePath();
+    return name;
+}
+
+QString SuffixOf(const QString& defaultExtension)
+{
+    QString suffix = defaultExtension;
+    while (suffix.startsWith(QLatin1Char('*')) || suffix.startsWith(QLatin1Char('.')))
+        suffix.remove(0, 1);
+    return suffix;
+}
+
+std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& options,
+                                     QFileDialog::AcceptMode mode)
+{
+    QFileDialog dialog(parent, options.title, StartPath(options), QtFileFilter(options.filter));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    // The program asks about replacing a file itself.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    dialog.setDefaultSuffix(SuffixOf(options.defaultExtension));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return dialog.selectedFiles().front();
+}
+
+}  // namespace
+
+Answer QtPrompts::Message(const QString& text, MessageKind kind, MessageButtons buttons,
+                          const QString& caption)
+{
+    QMessageBox box(IconFor(kind), CaptionOrTitle(caption), text, ButtonsFor(buttons), parent_);
+    switch (box.exec()) {
+    case QMessageBox::Yes: return Answer::Yes;
+    case QMessageBox::No: return Answer::No;
+    case QMessageBox::Ok: return Answer::Ok;
+    default: return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
+    }
+}
+
+std::optional<QString> QtPrompts::AskValue(const QString& caption, const QString& label, const QString& initial)
+{
+    QDialog dialog(parent_);
+    dialog.setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(label, &dialog));
+    auto* field = new QLineEdit(initial.left(kMaxPromptValue), &dialog);
+    field->setMaxLength(kMaxPromptValue);
+    field->selectAll();
+    layout->addWidget(field);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return field->text();
+}
+
+std::optional<QString> QtPrompts::OpenFileName(const FileDialogOptions& options)
+{
+    return RunFileDialog(parent_, options, QFileDialog::AcceptOpen);
+}
+
+std::optional<QString> QtPrompts::SaveFileName(const FileDialogOptions& options)
+{
+    return RunFileDialog(parent_, options, QFileDialog::AcceptSave);
+}
+
+std::optional<QFont> QtPrompts::ChooseFont(const QFont& initial)
+{
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, initial, parent_);
+    if (!ok)
+        return std::nullopt;
+    return font;
+}
+
+std::optional<QColor> QtPrompts::ChooseColor(const QColor& initial)
+{
+    const QColor color = QColorDialog::getColor(initial, parent_);
+    if (!color.isValid())
+        return std::nullopt;
+    return color;
+}
+
+std::optional<PrintRangeChoice> QtPrompts::ChoosePrinter(QPrinter& printer, const PrintDialogOptions& options)
+{
+    QPrintDialog dialog(&printer, parent_);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, options.selectionAllowed);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.printRange() == QAbstractPrintDialog::Selection ? PrintRangeChoice::Selection
+                                                                   : PrintRangeChoice::AllPages;
+}

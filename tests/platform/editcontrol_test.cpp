@@ -1,0 +1,88 @@
+#include "platform/editcontrol.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EditControl, CountsLineBreaksAsTwoCharacters)
+{
+    EditControl edit;
+    edit.SetText(QStringLiteral("ab\ncd\r\nef"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("ab\r\ncd\r\nef"));
+    EXPECT_EQ(edit.TextLength(), 10);
+    EXPECT_EQ(edit.LineCount(), 3);
+    EXPECT_EQ(edit.LineIndex(0), 0);
+    EXPECT_EQ(edit.LineIndex(1), 4);
+    EXPECT_EQ(edit.LineIndex(2), 8);
+    EXPECT_EQ(edit.LineIndex(3), 10);
+    EXPECT_EQ(edit.LineFromChar(3), 0);
+    EXPECT_EQ(edit.LineFromChar(4), 1);
+    EXPECT_EQ(edit.LineFromChar(9), 2);
+    EXPECT_EQ(edit.Line(1), QStringLiteral("cd"));
+    EXPECT_EQ(edit.LineLength(2), 2);
+}
+
+TEST(EditControl, FinalEmptyLineIsNotCounted)
+{
+    EditControl edit;
+    EXPECT_EQ(edit.LineCount(), 0);
+    edit.SetText(QStringLiteral("a\r\n"));
+    EXPECT_EQ(edit.LineCount(), 1);
+    edit.SetText(QStringLiteral("a\r\n\r\nb"));
+    EXPECT_EQ(edit.LineCount(), 3);
+    EXPECT_EQ(edit.Line(1), QString());
+}
+
+TEST(EditControl, SelectionUsesClassicPositions)
+{
+    EditControl edit;
+    edit.SetText(QStringLiteral("one\r\ntwo\r\nthree"));
+    edit.SetSelection(5, 8);
+    EXPECT_EQ(edit.SelStart(), 5);
+    EXPECT_EQ(edit.SelLength(), 8);
+    EXPECT_EQ(edit.SelText(), QStringLiteral("two\r\nthr"));
+    edit.ReplaceSelection(QStringLiteral("X\r\nY"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("one\r\nX\r\nYee"));
+    EXPECT_EQ(edit.SelStart(), 9);
+    EXPECT_EQ(edit.SelLength(), 0);
+}
+
+TEST(EditControl, ProgramInsertionsCannotBeUndoneButMarkTheTextModified)
+{
+    EditControl edit;
+    edit.SetText(QStringLiteral("text"));
+    edit.SetModified(false);
+    edit.SetSelection(0, 4);
+    edit.ReplaceSelection(QStringLiteral("<B>text</B>"));
+    EXPECT_TRUE(edit.Modified());
+    EXPECT_FALSE(edit.CanUndo());
+    edit.ReplaceSelection(QStringLiteral("!"), UndoMode::Allowed);
+    EXPECT_TRUE(edit.CanUndo());
+}
+
+TEST(EditControl, LineOperationsKeepTheOtherLines)
+{
+    EditControl edit;
+    edit.SetText(QStringLiteral("a\r\nb\r\nc"));
+    edit.SetLine(1, QStringLiteral("B!"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("a\r\nB!\r\nc"));
+    edit.InsertLine(0, QStringLiteral("top"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("top\r\na\r\nB!\r\nc"));
+    edit.InsertLine(edit.LineCount(), QStringLiteral("end"));
+    EXPECT_EQ(edit.Text(), QStringLiteral("top\r\na\r\nB!\r\nc\r\nend\r\n"));
+    edit.DeleteLine(2);
+    EXPECT_EQ(edit.Text(), QStringLiteral("top\r\na\r\nc\r\nend\r\n"));
+}
+
+TEST(EditControl, KeepsNonBreakingSpacesAndLongLines)
+{
+    EditControl edit;
+    const QString longLine(70000, QLatin1Char('x'));
+    edit.SetText(QStringLiteral("a\u00A0b\r\n") + longLine);
+    EXPECT_EQ(edit.Line(0), QStringLiteral("a\u00A0b"));
+    EXPECT_EQ(edit.Line(1).size(), 70000);
+    EXPECT_EQ(edit.TextLength(), 70005);
+    EXPECT_EQ(edit.LineFromChar(70004), 1);
+}
+
+}  // namespace

@@ -1,0 +1,93 @@
+#include "platform/kivoerror.h"
+#include "platform/textcodec.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray RoundTrip(const QByteArray& bytes)
+{
+    const DecodedText decoded = DecodeText(bytes);
+    return EncodeText(decoded.text, decoded.format);
+}
+
+TEST(TextCodec, FilesComeBackByteIdentical)
+{
+    const QByteArray utf8("<P>caf\xC3\xA9</P>\r\n");
+    const QByteArray bom("\xEF\xBB\xBF<P>x</P>\r\n");
+    const QByteArray latin("<P>caf\xE9 \x80 \x81 \x9D \xFF</P>\r\nline 2");
+    QByteArray binary;
+    for (int i = 1; i < 256; ++i) {
+        if (i != '\r' && i != '\n')
+            binary += char(i);
+    }
+    const QByteArray unixText("<HTML>\n<BODY>\n</HTML>\n");
+    for (const QByteArray& bytes : {utf8, bom, latin, binary, unixText})
+        EXPECT_EQ(RoundTrip(bytes), bytes);
+}
+
+TEST(TextCodec, ReadsLatinOneAsWindows1252)
+{
+    const DecodedText decoded = DecodeText(QByteArray("caf\xE9 \x80"));
+    EXPECT_EQ(decoded.format.encoding, TextEncoding::Windows1252);
+    EXPECT_EQ(decoded.text, QStringLiteral("caf\u00E9 \u20AC"));
+}
+
+TEST(TextCodec, MixedLineBreaksBecomeCrLf)
+{
+    const DecodedText decoded = DecodeText(QByteArray("a\rb\nc\r\nd"));
+    EXPECT_EQ(decoded.text, QStringLiteral("a\r\nb\r\nc\r\nd"));
+    EXPECT_EQ(decoded.format.lineBreaks, LineBreaks::CrLf);
+    EXPECT_EQ(EncodeText(decoded.text, decoded.format), QByteArray("a\r\nb\r\nc\r\nd"));
+}
+
+TEST(TextCodec, TextBeyondTheSingleByteEncodingIsWrittenAsUtf8)
+{
+    const FileFormat latin{TextEncoding::Windows1252, LineBreaks::CrLf};
+    EXPECT_EQ(EncodeText(QStringLiteral("\u00E9"), latin), QByteArray("\xE9"));
+    EXPECT_EQ(EncodeText(QStringLiteral("\u00E9\u4E2D"), latin), QByteArray("\xC3\xA9\xE4\xB8\xAD"));
+}
+
+TEST(TextCodec, MissingFileAndUnwritablePlaceRaiseTheUsersMessages)
+{
+    QTemporaryDir dir;
+    const QString missing = dir.filePath(QStringLiteral("none.htm"));
+    try {
+        LoadTextFile(missing);
+        FAIL() << "no error";
+    } catch (const FileOpenError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("Cannot open file ") + missing);
+    }
+    const QString unwritable = dir.filePath(QStringLiteral("no/such/folder/x.htm"));
+    try {
+        SaveTextFile(unwritable, QStringLiteral("x"));
+        FAIL() << "no error";
+    } catch (const FileCreateError& error) {
+        EXPECT_EQ(error.Message(), QStringLiteral("Cannot create file ") + unwritable);
+    }
+}
+
+TEST(TextCodec, AFailedSaveLeavesTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("page.htm"));
+    SaveTextFile(path, QStringLiteral("old"));
+    QFile(path).setPermissions(QFileDevice::ReadOwner);
+    QFile(dir.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    bool failed = false;
+    try {
+        SaveTextFile(path, QStringLiteral("new"));
+    } catch (const FileCreateError&) {
+        failed = true;
+    }
+    QFile(dir.path()).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    // Running as root the write may be allowed; either way nothing is half written.
+    const QByteArray content = file.readAll();
+    EXPECT_TRUE(failed ? content == "old" : content == "new");
+}
+
+}  // namespace

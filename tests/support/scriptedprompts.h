@@ -1,0 +1,49 @@
+#pragma once
+
+#include "platform/prompts.h"
+
+#include <deque>
+#include <vector>
+
+// Answers every prompt from a queue and records what was asked, so a test
+// can drive a command without a window and check the wording of each box.
+class ScriptedPrompts : public Prompts {
+public:
+    struct Asked {
+        enum class What { Message, Value, OpenFile, SaveFile, Font, Color, Printer } what;
+        QString text;  // message text, prompt label or dialog title
+        MessageKind kind = MessageKind::Information;
+        MessageButtons buttons = MessageButtons::Ok;
+        QString caption;
+        FileDialogOptions file;
+    };
+
+    // Queues, taken in order. A box with only OK needs no queued answer.
+    std::deque<Answer> answers;
+    std::deque<std::optional<QString>> values;
+    std::deque<std::optional<QString>> files;  // open and save dialogs
+    std::deque<std::optional<QFont>> fonts;
+    std::deque<std::optional<QColor>> colors;
+    // The printer is sent to a PDF file named here.
+    struct PrintAnswer {
+        QString pdfPath;
+        PrintRangeChoice range = PrintRangeChoice::AllPages;
+    };
+    std::deque<std::optional<PrintAnswer>> printers;
+
+    std::vector<Asked> asked;
+
+    Answer Message(const QString& text, MessageKind kind, MessageButtons buttons,
+                   const QString& caption = QString()) override;
+    std::optional<QString> AskValue(const QString& caption, const QString& label,
+                                    const QString& initial) override;
+    std::optional<QString> OpenFileName(const FileDialogOptions& options) override;
+    std::optional<QString> SaveFileName(const FileDialogOptions& options) override;
+    std::optional<QFont> ChooseFont(const QFont& initial) override;
+    std::optional<QColor> ChooseColor(const QColor& initial) override;
+    std::optional<PrintRangeChoice> ChoosePrinter(QPrinter& printer, const PrintDialogOptions& options) override;
+
+    // The texts of the message boxes shown, in order.
+    QStringList Messages() const;
+    bool AllAnswered() const;
+};
