@@ -1,0 +1,47 @@
+#pragma once
+
+#include "app/settingsvalues.h"
+
+#include <QString>
+
+#include <optional>
+
+class Profile;
+
+// The main window's options as the settings file keeps them.
+
+// The settings file: "KIVO.INI" in the program's folder.
+QString SettingsPath(const QString& programFolder);
+
+enum class StoredWindowState { Normal = 0, Minimised = 1, Maximised = 2 };
+
+struct MainSettings {
+    StoredWindowState winState = StoredWindowState::Normal;
+    int top = 157;
+    int left = 132;
+    int height = 388;
+    int width = 600;
+    bool autoSave = true;
+
+    bool autoLineBreak = false;
+    bool wordWrap = false;
+    bool showDir = true;
+    bool hideCfgBtn = false;  // read only: for hand-edited files
+    SettingsFont editorFont;
+
+    bool showImage = true;
+    SettingsFont previewFont;
+    QString fixFontName = QStringLiteral("Courier New");
+    QString browser;
+
+    bool operator==(const MainSettings&) const = default;
+};
+
+// Everything start-up takes from the file, on top of `current` (what the
+// window has now), which also supplies every value the file lacks or holds
+// in an unusable form. Nothing when there is no settings file at all.
+std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainSettings& current);
+
+// Writes the keys in a fixed order; a failure (SettingsWriteError) leaves the
+// keys written before it in place and writes none after it.
+void WriteMainSettings(const Profile& profile, const MainSettings& settings);
