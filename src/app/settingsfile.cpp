@@ -44,8 +44,8 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.hideCfgBtn = ReadBool(profile, kEditor, QStringLiteral("HIDECFGBTN"), false);
     s.showDir = ReadBool(profile, kEditor, QStringLiteral("ShowDir"), true);
     s.autoSave = ReadBool(profile, kWindows, QStringLiteral("AutoSave"), true);
-    ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
-    ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
+    s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
+    s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
     s.browser = ReadText(profile, kPreview, QStringLiteral("Browser"), QString());
     return s;
 }

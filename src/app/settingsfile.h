@@ -34,6 +34,10 @@ struct MainSettings {
     QString fixFontName = QStringLiteral("Courier New");
     QString browser;
 
+    // Set when reading: the file held a font for the editor or the viewer.
+    bool editorFontStored = false;
+    bool previewFontStored = false;
+
     bool operator==(const MainSettings&) const = default;
 };
 

@@ -94,7 +94,9 @@ TEST_F(SettingsFileTest, FontsOnlyWhenANameIsStored)
 {
     WriteFile("[Editor]\r\nTEXT Name=Liberation Mono\r\nTEXT Size=12\r\nTEXT Color=clMaroon\r\nTEXT Style=0101\r\n");
     const auto read = ReadMainSettings(profile_, current_);
+    EXPECT_TRUE(read->editorFontStored);
     EXPECT_EQ(read->editorFont, (SettingsFont{"Liberation Mono", 12, 0x000080, false, true, false, true}));
+    EXPECT_FALSE(read->previewFontStored);
     EXPECT_EQ(read->previewFont, current_.previewFont);
 }
 
@@ -120,6 +122,7 @@ TEST_F(SettingsFileTest, SavedInOrderAndReadBack)
     // HIDECFGBTN is read, never written.
     auto read = ReadMainSettings(profile_, MainSettings{});
     s.hideCfgBtn = false;
+    s.editorFontStored = s.previewFontStored = true;
     EXPECT_EQ(*read, s);
 }
 
