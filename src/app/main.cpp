@@ -1,7 +1,34 @@
-#include <QApplication>
+#include "app/aboutbox.h"
+#include "app/mainform.h"
+#include "app/services.h"
+#include "platform/commandwrapper.h"
+#include "platform/programstart.h"
+#include "platform/qtprompts.h"
+
+#include <QFileInfo>
+#include <memory>
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    return 0;
+    KivoApplication app(argc, argv);
+    auto about = std::make_unique<TFM_Splash>();
+    QApplication::setApplicationDisplayName(QStringLiteral("KivoPro32"));
+
+    QtPrompts prompts;
+    ProcessProgramStarter starter;
+    app.SetPrompts(&prompts);
+
+    PlatformServices services;
+    services.prompts = &prompts;
+    services.starter = &starter;
+    services.programFile = QCoreApplication::applicationFilePath();
+    services.programFolder = QCoreApplication::applicationDirPath();
+
+    // Only the first argument is used: the file to open.
+    QStringList arguments = QCoreApplication::arguments().mid(1, 1);
+    TFM_MainForm mainForm(services, arguments);
+    prompts.SetParent(&mainForm);
+    about.reset();
+    mainForm.show();
+    return app.exec();
 }

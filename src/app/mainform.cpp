@@ -1,0 +1,185 @@
+#include "app/mainform.h"
+
+#include "app/aboutbox.h"
+#include "app/glyphs.h"
+#include "platform/commandwrapper.h"
+#include "platform/editcontrol.h"
+#include "platform/programstart.h"
+#include "platform/prompts.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kMaxAppTitle = 200;
+const QSize kDesignSize(600, 388);
+
+}  // namespace
+
+TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), services_(services), arguments_(arguments)
+{
+    setObjectName(QStringLiteral("FM_MainForm"));
+    setWindowTitle(QStringLiteral("KivoPro32 HTML Editor"));
+    setWindowIcon(ProgramIcon());
+
+    BuildToolBar();
+    BuildDirectoryBar();
+    BuildPages();
+    BuildBottomPanel();
+    BuildPullDownMenus();
+    BuildMainMenu();
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(PA_ToolBar);
+    layout->addWidget(PA_DIRBTN);
+    layout->addWidget(NB_MainWindow, 1);
+    layout->addWidget(PA_Tabs);
+    setCentralWidget(central);
+
+    document_ = std::make_unique<DocumentFiles>(*HTML_WINDOW, *services_.prompts, *services_.starter, *this,
+                                                services_.programFolder,
+                                                QApplication::applicationDisplayName().left(kMaxAppTitle));
+    connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
+    connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
+    WireDocumentCommands();
+
+    FormCreate();
+}
+
+TFM_MainForm::~TFM_MainForm() = default;
+
+void TFM_MainForm::Run(const std::function<void()>& command)
+{
+    RunCommand(*services_.prompts, command);
+}
+
+void TFM_MainForm::WireCommand(QAction* action, std::function<void()> command)
+{
+    connect(action, &QAction::triggered, this, [this, command = std::move(command)] { Run(command); });
+    action->setEnabled(true);
+}
+
+void TFM_MainForm::FormCreate()
+{
+    ShowAboutBox(this);
+    appTitle_ = document_->AppTitle();
+    resize(kDesignSize);
+    if (const QScreen* screen = QApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    Run([this] { document_->NewDocument(); });
+    SetStatusText(QStringLiteral(" "));
+}
+
+void TFM_MainForm::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!activated_) {
+        activated_ = true;
+        // Once the window is on the screen, as its first activation would.
+        QTimer::singleShot(0, this, [this] { FormActivate(); });
+    }
+}
+
+void TFM_MainForm::FormActivate()
+{
+    if (!arguments_.isEmpty())
+        Run([this] { document_->LoadHtmlFile(arguments_.front()); });
+}
+
+bool TFM_MainForm::FormCloseQuery()
+{
+    return document_->ConfirmSaveChanges();
+}
+
+void TFM_MainForm::FormClose()
+{
+}
+
+void TFM_MainForm::closeEvent(QCloseEvent* event)
+{
+    bool canClose = false;
+    Run([&] { canClose = FormCloseQuery(); });
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    Run([this] { FormClose(); });
+    event->accept();
+}
+
+void TFM_MainForm::NewKivoWindow1Click()
+{
+    // A second copy that cannot start is not worth a message.
+    services_.starter->WinExec(services_.programFile, {});
+}
+
+void TFM_MainForm::BT_EXITClick()
+{
+    close();
+}
+
+void TFM_MainForm::AboutKivo1Click()
+{
+    ShowAboutBox(this);
+}
+
+QString TFM_MainForm::StatusText() const
+{
+    return statusLabel_->text();
+}
+
+void TFM_MainForm::SetStatusText(const QString& text)
+{
+    statusLabel_->setText(text);
+}
+
+void TFM_MainForm::ShowPage(int index)
+{
+    NB_MainWindow->setCurrentIndex(index);
+    NB_Tools->setCurrentIndex(index);
+}
+
+void TFM_MainForm::ShowEditorPage()
+{
+    TabSet1->setCurrentIndex(0);
+    ShowPage(0);
+}
+
+void TFM_MainForm::CaptionChanged(const QString& caption)
+{
+    setWindowTitle(caption);
+    // The task bar shows the application's title, which follows the caption.
+    QGuiApplication::setApplicationDisplayName(caption);
+}
+
+void TFM_MainForm::StatusTextChanged(const QString& text)
+{
+    SetStatusText(text);
+}
+
+void TFM_MainForm::DocumentStarted()
+{
+}
+
+void TFM_MainForm::DocumentOpened(const QString&)
+{
+}
+
+void TFM_MainForm::DocumentRenamed(const QString&)
+{
+}

@@ -1,0 +1,180 @@
+#pragma once
+
+#include "app/documentfiles.h"
+#include "app/services.h"
+
+#include <QMainWindow>
+#include <QStringList>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class EditControl;
+class QAction;
+class QFrame;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+
+// The one main window: tool bar, directory bar, the editor and preview
+// pages, the bottom panel with the tab strip, and the main menu. Handlers
+// here are a few lines each; the logic lives in the subsystem folders.
+class TFM_MainForm : public QMainWindow, public DocumentObserver {
+    Q_OBJECT
+public:
+    // `arguments` are the command-line arguments after the program's name.
+    TFM_MainForm(const PlatformServices& services, const QStringList& arguments, QWidget* parent = nullptr);
+    ~TFM_MainForm() override;
+
+    DocumentFiles& Document() { return *document_; }
+    const PlatformServices& Services() const { return services_; }
+    Prompts& UserPrompts() { return *services_.prompts; }
+    const QString& AppTitle() const { return appTitle_; }
+    QString StatusText() const;
+    void SetStatusText(const QString& text);
+    // Runs a command through the wrapper that turns failures into the error box.
+    void Run(const std::function<void()>& command);
+    // Connects an item to a command and enables it.
+    void WireCommand(QAction* action, std::function<void()> command);
+
+    // --- Controls, named as designed ---------------------------------
+    QFrame* PA_ToolBar = nullptr;
+    QToolButton* BT_NEW = nullptr;
+    QToolButton* BT_LOADHTML = nullptr;
+    QToolButton* BT_Toggle = nullptr;
+    QToolButton* BT_InsertFile = nullptr;
+    QToolButton* BT_Save = nullptr;
+    QToolButton* BT_Print = nullptr;
+    QToolButton* BT_Copy = nullptr;
+    QToolButton* BT_CUT = nullptr;
+    QToolButton* BT_Paste = nullptr;
+    QToolButton* BT_SaveBlock = nullptr;
+    QToolButton* BT_Preview = nullptr;
+    QToolButton* BT_EXIT = nullptr;
+    QToolButton* BT_PullDownAppList = nullptr;
+
+    QStackedWidget* NB_Tools = nullptr;
+    QPushButton* BT_Header = nullptr;
+    QPushButton* BT_Font = nullptr;
+    QPushButton* BT_Format = nullptr;
+    QPushButton* BT_Link = nullptr;
+    QPushButton* BT_Image = nullptr;
+    QPushButton* BT_FORM = nullptr;
+    QPushButton* BT_Table = nullptr;
+    QPushButton* BT_UserTag = nullptr;
+    QToolButton* BT_PrintHTML = nullptr;
+    QToolButton* BT_Prev = nullptr;
+    QToolButton* BT_Next = nullptr;
+    QToolButton* BT_Refresh = nullptr;
+    QToolButton* BT_EditCurrent = nullptr;
+
+    QFrame* PA_DIRBTN = nullptr;
+    std::vector<QPushButton*> DirButtons;
+    QToolButton* BT_CfgDirBtn = nullptr;
+
+    QStackedWidget* NB_MainWindow = nullptr;
+    QWidget* HTML_CODE = nullptr;
+    QWidget* HTML_PREVIEW = nullptr;
+    EditControl* HTML_WINDOW = nullptr;
+
+    QFrame* PA_Tabs = nullptr;
+    QTabBar* TabSet1 = nullptr;
+    QToolButton* BT_Clock = nullptr;
+    QToolButton* BT_KivoLink = nullptr;
+    QLabel* LB_VFONT = nullptr;
+
+    // Pull-down menus of the tool buttons and the context menus.
+    QMenu* PopBT_Header = nullptr;
+    QMenu* PopBT_Font = nullptr;
+    QMenu* PopBT_Format = nullptr;
+    QMenu* PopBT_Link = nullptr;
+    QMenu* PopBT_Image = nullptr;
+    QMenu* PopBT_FORM = nullptr;
+    QMenu* PopHTML = nullptr;
+    QMenu* POP_HTMLVIEW = nullptr;
+
+    // Main menu.
+    QMenu* File1 = nullptr;
+    QMenu* Edit1 = nullptr;
+    QMenu* Search1 = nullptr;
+    QMenu* Options1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* NewKivoWindow1 = nullptr;
+    QAction* Close1 = nullptr;
+    QAction* MNU_Insert = nullptr;
+    QAction* MNU_Print = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* SaveAs = nullptr;
+    QAction* Exportwithouttags1 = nullptr;
+    QAction* Exit2 = nullptr;
+    QAction* Undo1 = nullptr;
+    QAction* MNU_JumpLine = nullptr;
+    QAction* MNU_Cut = nullptr;
+    QAction* MNU_Copy = nullptr;
+    QAction* MNU_Paste = nullptr;
+    QAction* SelectAll1 = nullptr;
+    QAction* SaveBlock1 = nullptr;
+    QAction* MNU_FmtLine = nullptr;
+    QAction* MNU_UsrTag = nullptr;
+    QAction* MNU_Toggle = nullptr;
+    QAction* MNU_Find = nullptr;
+    QAction* MNU_FindAgain = nullptr;
+    QAction* MNU_Replace = nullptr;
+    QAction* MNU_SetDir = nullptr;
+    QAction* MNU_EditorFont = nullptr;
+    QAction* ViewerFont1 = nullptr;
+    QAction* ViewerFontFixed1 = nullptr;
+    QAction* MNU_WordWrap = nullptr;
+    QAction* MNU_AutoBR = nullptr;
+    QAction* MNU_ShowImage = nullptr;
+    QAction* MNU_DirBtn = nullptr;
+    QAction* MNU_SetBrowser = nullptr;
+    QAction* MNU_AutoSave = nullptr;
+    QAction* MNU_SaveSetting = nullptr;
+    QAction* AboutKivo1 = nullptr;
+
+    // --- Commands ------------------------------------------------------
+    void NewKivoWindow1Click();
+    void BT_EXITClick();
+    void AboutKivo1Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void FormCreate();
+    void FormActivate();
+    bool FormCloseQuery();
+    void FormClose();
+
+    void BuildToolBar();
+    void BuildToolNotebook();
+    void BuildDirectoryBar();
+    void BuildPages();
+    void BuildBottomPanel();
+    void BuildPullDownMenus();
+    void BuildMainMenu();
+    void WireDocumentCommands();
+    void ShowPage(int index);
+
+    // DocumentObserver
+    void ShowEditorPage() override;
+    void CaptionChanged(const QString& caption) override;
+    void StatusTextChanged(const QString& text) override;
+    void DocumentStarted() override;
+    void DocumentOpened(const QString& path) override;
+    void DocumentRenamed(const QString& path) override;
+
+    PlatformServices services_;
+    QStringList arguments_;
+    QString appTitle_;
+    std::unique_ptr<DocumentFiles> document_;
+    QLabel* statusLabel_ = nullptr;
+    bool activated_ = false;
+};

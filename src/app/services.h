@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+#include <functional>
+
+class Prompts;
+class ProgramStarter;
+
+// The platform services the main window works through, built once in main
+// and by tests with fakes.
+struct PlatformServices {
+    Prompts* prompts = nullptr;
+    ProgramStarter* starter = nullptr;
+    // The program's own file and folder (the settings file and the
+    // template live beside it).
+    QString programFile;
+    QString programFolder;
+    std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };
+};

@@ -1,0 +1,102 @@
+#include "app/colorhex.h"
+#include "app/relativeurl.h"
+#include "app/runprogram.h"
+#include "app/striptags.h"
+#include "support/recordingstarter.h"
+#include "support/scriptedprompts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Strip(const QStringList& lines)
+{
+    bool inTag = false;
+    QStringList out;
+    for (const QString& line : lines)
+        out << StripTags(line, inTag);
+    return out;
+}
+
+TEST(StripTags, DropsTagsAcrossLinesAndStrayClosingBrackets)
+{
+    EXPECT_EQ(Strip({QStringLiteral("<B>bold</B> and <A"), QStringLiteral("HREF=\"x.htm\">link</A>")}),
+              (QStringList{QStringLiteral("bold and "), QStringLiteral("link")}));
+    EXPECT_EQ(Strip({QStringLiteral("a > b")}), QStringList{QStringLiteral("a  b")});
+    EXPECT_EQ(Strip({QStringLiteral("&amp; <P>")}), QStringList{QStringLiteral("&amp; ")});
+}
+
+TEST(MakeRelativeUrl, ClassicWindowsExamples)
+{
+    const QString doc = QStringLiteral("c:\\site\\pages\\a.htm");
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("c:\\site\\pages\\img\\b.gif"), doc, PathStyle::Windows),
+              QStringLiteral("img/b.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("c:\\site\\pics\\b.gif"), doc, PathStyle::Windows),
+              QStringLiteral("../pics/b.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("d:\\art\\b.gif"), doc, PathStyle::Windows),
+              QStringLiteral("file:///d|/art/b.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("Logo.GIF"), doc, PathStyle::Windows), QStringLiteral("Logo.GIF"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("C:\\Art\\B.gif"), QString(), PathStyle::Windows),
+              QStringLiteral("file:///c|/art/b.gif"));
+}
+
+TEST(MakeRelativeUrl, NativePathsKeepTheirCase)
+{
+    const QString doc = QStringLiteral("/home/ann/site/pages/a.htm");
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("/home/ann/site/pages/Img/Logo.GIF"), doc), QStringLiteral("Img/Logo.GIF"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("/home/ann/site/pics/B.gif"), doc), QStringLiteral("../pics/B.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("/srv/Art/b.gif"), doc), QStringLiteral("file:///srv/Art/b.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("/srv/Art/b.gif"), QString()), QStringLiteral("file:///srv/Art/b.gif"));
+    EXPECT_EQ(MakeRelativeUrl(QStringLiteral("Logo.GIF"), doc), QStringLiteral("Logo.GIF"));
+}
+
+TEST(ColorToHex, WritesRedGreenBlue)
+{
+    EXPECT_EQ(ColorToHex(QColor(255, 0, 0)), QStringLiteral("FF0000"));
+    EXPECT_EQ(ColorToHex(QColor(0, 0, 255)), QStringLiteral("0000FF"));
+    EXPECT_EQ(ColorToHex(QColor(0, 255, 0)), QStringLiteral("00FF00"));
+    EXPECT_EQ(ColorToHex(Qt::white), QStringLiteral("FFFFFF"));
+    EXPECT_EQ(ColorToHex(QColor(0x12, 0xAB, 0x0C)), QStringLiteral("12AB0C"));
+}
+
+TEST(PickColorHex, CancelLeavesTheValue)
+{
+    ScriptedPrompts prompts;
+    prompts.colors = {std::nullopt, QColor(0x80, 0, 0x40)};
+    QString hex = QStringLiteral("123456");
+    EXPECT_FALSE(PickColorHex(prompts, hex));
+    EXPECT_EQ(hex, QStringLiteral("123456"));
+    EXPECT_TRUE(PickColorHex(prompts, hex));
+    EXPECT_EQ(hex, QStringLiteral("800040"));
+}
+
+TEST(RunProgram, PassesTheArgumentWholeAndReportsFailures)
+{
+    ScriptedPrompts prompts;
+    RecordingStarter starter;
+    const QString tricky = QStringLiteral("/tmp/my page; rm -rf $HOME \"x\".htm");
+    RunProgram(starter, prompts, QStringLiteral("NOTEPAD"), tricky);
+    ASSERT_EQ(starter.started.size(), 1u);
+    EXPECT_EQ(starter.started[0].arguments, QStringList{tricky});
+    EXPECT_TRUE(prompts.asked.empty());
+
+    RunProgram(starter, prompts, QStringLiteral("viewer"), QString());
+    EXPECT_TRUE(starter.started[1].arguments.isEmpty());
+
+    starter.result = ExecResult::FileNotFound;
+    RunProgram(starter, prompts, QStringLiteral("nothere"), QStringLiteral("a.txt"));
+    starter.result = ExecResult::AccessDenied;
+    RunProgram(starter, prompts, QStringLiteral("locked"), QStringLiteral("a.txt"));
+    EXPECT_EQ(prompts.Messages(),
+              (QStringList{QStringLiteral("nothere\n not found"), QStringLiteral("Cannot execute, system error")}));
+    EXPECT_EQ(prompts.asked[0].kind, MessageKind::Error);
+}
+
+TEST(RunProgram, ClassicCommandLineText)
+{
+    EXPECT_EQ(CommandLineText(QStringLiteral("NOTEPAD"), QString()), QStringLiteral("NOTEPAD "));
+    const QString longArgument(300, QLatin1Char('a'));
+    EXPECT_EQ(CommandLineText(QStringLiteral("p"), longArgument).size(), 255);
+}
+
+}  // namespace
