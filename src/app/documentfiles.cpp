@@ -3,6 +3,7 @@
 #include "app/runprogram.h"
 #include "app/sourceprinter.h"
 #include "app/striptags.h"
+#include "platform/busycursor.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
 #include "platform/prompts.h"
@@ -112,6 +113,7 @@ void DocumentFiles::LoadHtmlFile(const QString& path)
 {
     if (!ConfirmSaveChanges())
         return;
+    BusyCursor busy;
     // Read first: a file that cannot be read leaves the document as it was.
     const DecodedText decoded = LoadTextFile(path);
     editor_.SetText(decoded.text);
@@ -130,6 +132,7 @@ void DocumentFiles::SaveDocument()
         SaveAs();
         return;
     }
+    BusyCursor busy;
     SaveTextFile(fileName_, editor_.Text(), format_);
     modified_ = false;
 }
@@ -158,7 +161,10 @@ bool DocumentFiles::SaveAs()
     saveDialogName_ = *path;
     if (!MayWrite(*path))
         return false;
-    SaveTextFile(*path, editor_.Text(), format_);
+    {
+        BusyCursor busy;
+        SaveTextFile(*path, editor_.Text(), format_);
+    }
     SetName(*path);
     modified_ = false;
     observer_.DocumentRenamed(fileName_);
@@ -221,6 +227,7 @@ void DocumentFiles::PrintCommand(QPrinter& printer)
     QStringList lines;
     for (int line = first; line <= last; ++line)
         lines << editor_.Line(line);
+    BusyCursor busy;
     QPainter painter;
     if (!painter.begin(&printer))
         throw KivoError(QStringLiteral("Printer is not available"));
