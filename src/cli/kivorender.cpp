@@ -1,7 +1,94 @@
+// kivorender: the viewer without a window. Renders a page to PNG, or dumps
+// the parsed document or its layout as text.
+#include "viewer/documentdump.h"
+#include "viewer/htmldocument.h"
+#include "viewer/qtcanvas.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <cstdio>
+
+namespace {
+
+int Fail(const QString& message)
+{
+    std::fprintf(stderr, "kivorender: %s\n", qPrintable(message));
+    return 1;
+}
+
+void Print(const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    QGuiApplication::setApplicationName(QStringLiteral("kivorender"));
+
+    QCommandLineParser cli;
+    cli.setApplicationDescription(QStringLiteral(
+        "Renders an HTML page with the KivoPro32 viewer, without a window.\n"
+        "The width is that of the viewer window: text is laid out 20 pixels narrower."));
+    cli.addHelpOption();
+    const QCommandLineOption dumpModel(QStringLiteral("dump-model"), QStringLiteral("Print the parsed document."),
+                                       QStringLiteral("FILE"));
+    const QCommandLineOption dumpLayout(QStringLiteral("dump-layout"), QStringLiteral("Print the laid-out document."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Paint the document to a PNG."),
+                                    QStringLiteral("FILE"));
+    const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Window width in pixels (default 640)."),
+                                   QStringLiteral("N"), QStringLiteral("640"));
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("FILE"));
+    cli.addOptions({dumpModel, dumpLayout, render, width, out});
+    cli.process(app);
+
+    bool ok = false;
+    const int windowWidth = cli.value(width).toInt(&ok);
+    if (!ok || windowWidth < 1 || windowWidth > 100000)
+        return Fail(QStringLiteral("the width must be a number of pixels"));
+
+    QString input;
+    for (const auto* option : {&dumpModel, &dumpLayout, &render})
+        if (cli.isSet(*option))
+            input = cli.value(*option);
+    if (input.isEmpty()) {
+        cli.showHelp(2);
+    }
+    if (!QFileInfo(input).isFile())
+        return Fail(QStringLiteral("Can't locate file: %1").arg(input));
+
+    HtmlDocument document;
+    // Messages the viewer shows in a box go to standard error here.
+    document.Doc.OnError = [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    document.Doc.Background = SysColors::White();
+    try {
+        document.LoadFile(input);
+    } catch (const std::exception& error) {
+        return Fail(QString::fromLocal8Bit(error.what()));
+    }
+    if (!document.ParseError.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(document.ParseError));
+
+    if (cli.isSet(dumpModel)) {
+        Print(DumpModel(document.Doc, document.Names, document.Title, document.Base, document.BaseTarget));
+    } else if (cli.isSet(dumpLayout)) {
+        QtCanvas canvas;
+        document.Layout(canvas, windowWidth);
+        Print(QStringLiteral("width %1 height %2 widest %3\n").arg(windowWidth).arg(document.Height).arg(document.ScrollWidth));
+        Print(DumpLayout(document.Doc));
+    } else {
+        if (!cli.isSet(out))
+            return Fail(QStringLiteral("--render needs --out FILE.png"));
+        const QImage image = document.Render(windowWidth);
+        if (!image.save(cli.value(out), "PNG"))
+            return Fail(QStringLiteral("Cannot create file %1").arg(cli.value(out)));
+    }
     return 0;
 }

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "viewer/htmlparser.h"
+
+#include <QString>
+
+class TSectionList;
+
+// What the parser left behind, as indented text: one line per section,
+// table, row, cell, image, form control and map. Tests and bug reports
+// compare these.
+QString DumpModel(const TSectionList& document, const TNameList& names, const QString& title,
+                  const QString& base, const QString& baseTarget);
+
+// The laid-out document: each section with its y and heights, each line with
+// its y, height, x, character range and text.
+QString DumpLayout(const TSectionList& document);

@@ -1,0 +1,571 @@
+#include "viewer/htmlparser.h"
+
+#include "platform/kivoerror.h"
+#include "viewer/formcontrols.h"
+#include "viewer/htmlcolor.h"
+#include "viewer/htmlreader.h"
+#include "viewer/sectionlist.h"
+#include "viewer/sections.h"
+
+#include <QFile>
+#include <QStringDecoder>
+#include <array>
+
+namespace {
+
+using S = TagSymbol;
+
+constexpr std::array<int, 6> kHeadingSizes{24, 18, 15, 12, 10, 8};
+
+bool IsBlankText(const QString& text)
+{
+    for (QChar c : text)
+        if (c != QLatin1Char(' '))
+            return false;
+    return true;
+}
+
+// Windows-1252 differs from Latin-1 only between 0x80 and 0x9F.
+constexpr std::array<char16_t, 32> kCp1252High{
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+} // namespace
+
+QString DecodeHtmlBytes(QByteArrayView bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (text.startsWith(QChar(0xFEFF)))
+            text.remove(0, 1);
+        return text;
+    }
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return text;
+}
+
+HtmlParser::HtmlParser(TSectionList& document, TNameList& names) : doc_(document), names_(names) {}
+
+HtmlParser::~HtmlParser() = default;
+
+void HtmlParser::ParseFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileOpenError(path);
+    Run(DecodeHtmlBytes(file.readAll()));
+}
+
+void HtmlParser::ParseLines(const QStringList& lines)
+{
+    QString text;
+    qsizetype total = 0;
+    for (const QString& line : lines)
+        total += line.size() + 1;
+    text.reserve(total);
+    for (const QString& line : lines) {
+        text += line;
+        text += QLatin1Char('\r');
+    }
+    Run(std::move(text));
+}
+
+void HtmlParser::ParseBuffer(QByteArrayView bytes)
+{
+    Run(DecodeHtmlBytes(bytes));
+}
+
+void HtmlParser::ParseText(const QString& text)
+{
+    Run(text);
+}
+
+void HtmlParser::Run(QString text)
+{
+    reader_ = std::make_unique<HtmlReader>(std::move(text));
+    cell_ = &doc_;
+    section_.reset();
+    fonts_.clear();
+    TMyFont base;
+    base.Name = doc_.FontName;
+    base.SetNominalSize(12, doc_.DefFontSize);
+    base.Color = doc_.FontColor;
+    fonts_.push_back(base);
+    link_.Clear();
+    inLink_ = false;
+    bold_ = italic_ = underline_ = false;
+    subSuper_ = SubSuperState::None;
+    align_ = TextAlign::Left;
+    baseFontSize_ = 3;
+    form_ = nullptr;
+    tableDepth_ = 0;
+    Title.clear();
+    Base.clear();
+    BaseTarget.clear();
+
+    Next();
+    DoBody(SymbolSet());
+
+    CloseSection();
+    fonts_.resize(1);
+    const bool openComment = reader_->OpenCommentAtEnd();
+    reader_.reset();
+    if (openComment)
+        throw EParseError(QStringLiteral("Open Comment at End of HTML File"));
+}
+
+void HtmlParser::Next()
+{
+    reader_->Next();
+    sym_ = reader_->Sym;
+}
+
+// ------------------------------------------------------------ fonts
+
+TMyFont HtmlParser::EffectiveFont() const
+{
+    TMyFont font = TopFont();
+    font.Bold = font.Bold || bold_;
+    font.Italic = font.Italic || italic_;
+    font.Underline = font.Underline || underline_;
+    if (subSuper_ != SubSuperState::None)
+        font.SetNominalSize(font.NominalSize * 3 / 4, doc_.DefFontSize);
+    return font;
+}
+
+bool HtmlParser::PushFont(const TMyFont& font)
+{
+    if (int(fonts_.size()) >= MaxFonts)
+        return false;
+    fonts_.push_back(font);
+    return true;
+}
+
+void HtmlParser::PopFont()
+{
+    if (fonts_.size() > 1)
+        fonts_.pop_back();
+}
+
+void HtmlParser::ChangeFontIfSection()
+{
+    if (section_)
+        section_->ChangeFont(EffectiveFont(), subSuper_);
+}
+
+// ------------------------------------------------------------ sections
+
+void HtmlParser::StartSection(int level)
+{
+    CloseSection();
+    subSuper_ = SubSuperState::None;
+    section_ = std::make_unique<TSection>(&doc_, level, align_, link_, EffectiveFont());
+}
+
+void HtmlParser::EnsureSection(int level)
+{
+    if (!section_)
+        StartSection(level);
+}
+
+void HtmlParser::CloseSection()
+{
+    if (section_)
+        cell_->Add(std::move(section_));
+}
+
+ThtmlForm* HtmlParser::CurrentForm()
+{
+    if (!form_) {
+        doc_.htmlFormList.push_back(std::make_unique<ThtmlForm>(&doc_, nullptr));
+        form_ = doc_.htmlFormList.back().get();
+    }
+    return form_;
+}
+
+TextAlign HtmlParser::AlignFrom(const QString& value, TextAlign current) const
+{
+    if (value.compare(QLatin1String("left"), Qt::CaseInsensitive) == 0)
+        return TextAlign::Left;
+    if (value.compare(QLatin1String("center"), Qt::CaseInsensitive) == 0)
+        return TextAlign::Center;
+    if (value.compare(QLatin1String("right"), Qt::CaseInsensitive) == 0)
+        return TextAlign::Right;
+    return current;
+}
+
+// ------------------------------------------------------------ body
+
+void HtmlParser::DoBody(const SymbolSet& closers)
+{
+    const TAttributeList& attrs = reader_->Attributes;
+    for (;;) {
+        switch (sym_) {
+        case S::EofSy:
+            return;
+        case S::BodyEndSy:
+            Next();
+            return;
+        case S::TitleSy:
+            Next();
+            Title.clear();
+            while (sym_ == S::TextSy) {
+                Title += reader_->TokenText;
+                Next();
+            }
+            continue;
+        case S::BodySy:
+            if (doc_.Count() == 0) {
+                if (section_) {
+                    // The unfinished section goes, and with it any anchor that named it.
+                    for (auto it = names_.begin(); it != names_.end();)
+                        it = it.value() == section_.get() ? names_.erase(it) : std::next(it);
+                    section_.reset();
+                }
+                for (const TAttribute& a : attrs.Items()) {
+                    QColor color;
+                    switch (a.Which) {
+                    case S::TextSy:
+                        if (ParseHtmlColor(a.Name, color)) {
+                            doc_.FontColor = color;
+                            fonts_.front().Color = color;
+                        }
+                        break;
+                    case S::LinkSy:
+                        if (ParseHtmlColor(a.Name, color))
+                            doc_.HotSpotColor = color;
+                        break;
+                    case S::BGColorSy:
+                        if (ParseHtmlColor(a.Name, color))
+                            doc_.SetBackground(color);
+                        break;
+                    case S::BackgroundSy:
+                        doc_.SetBackgroundName(a.Name);
+                        break;
+                    default:
+                        break;
+                    }
+                }
+                StartSection(0);
+            }
+            Next();
+            continue;
+        case S::HRSy:
+            CloseSection();
+            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs));
+            Next();
+            continue;
+        case S::BaseSy:
+            if (const TAttribute* a = attrs.Find(S::HrefSy))
+                Base = a->Name;
+            if (const TAttribute* a = attrs.Find(S::TargetSy))
+                BaseTarget = a->Name;
+            Next();
+            continue;
+        case S::OLSy: case S::ULSy: case S::DirSy: case S::MenuSy: case S::DLSy:
+            DoLists(1, sym_, closers);
+            continue;
+        case S::BlockQuoteSy:
+            CloseSection();
+            DoLists(1, sym_, closers);
+            continue;
+        default:
+            break;
+        }
+        if (closers.test(size_t(sym_)))
+            return;
+        if (!DoCommon(0))
+            Next();
+    }
+}
+
+bool HtmlParser::DoCommon(int level)
+{
+    const TAttributeList& attrs = reader_->Attributes;
+    switch (sym_) {
+    case S::PSy: case S::PEndSy:
+        DoParagraph(level);
+        return true;
+    case S::BSy: case S::StrongSy: case S::BEndSy: case S::StrongEndSy:
+        bold_ = sym_ == S::BSy || sym_ == S::StrongSy;
+        break;
+    case S::ISy: case S::EmSy: case S::CiteSy: case S::VarSy:
+        italic_ = true;
+        break;
+    case S::IEndSy: case S::EmEndSy: case S::CiteEndSy: case S::VarEndSy:
+        italic_ = false;
+        break;
+    case S::USy: case S::UEndSy:
+        underline_ = sym_ == S::USy;
+        break;
+    case S::SubSy:
+        subSuper_ = SubSuperState::Sub;
+        break;
+    case S::SupSy:
+        subSuper_ = SubSuperState::Super;
+        break;
+    case S::SubEndSy: case S::SupEndSy:
+        subSuper_ = SubSuperState::None;
+        break;
+    case S::BRSy:
+        DoBreak(level);
+        return true;
+    case S::HeadingSy: {
+        if (int(fonts_.size()) < MaxFonts) {
+            CloseSection();
+            const int h = reader_->HeadingLevel;
+            TMyFont font = TopFont();
+            if (h >= 1 && h <= 6) {
+                font.SetNominalSize(kHeadingSizes[size_t(h - 1)], doc_.DefFontSize);
+                font.Bold = true;
+            } else {
+                font.SetNominalSize(12, doc_.DefFontSize);
+                font.Bold = false;
+            }
+            PushFont(font);
+            cell_->Add(std::make_unique<THeadingSpace>(&doc_, h));
+            const TextAlign saved = align_;
+            if (const TAttribute* a = attrs.Find(S::AlignSy))
+                align_ = AlignFrom(a->Name, align_);
+            StartSection(level);
+            align_ = saved;
+        }
+        Next();
+        return true;
+    }
+    case S::HeadingEndSy:
+        if (fonts_.size() > 1) {
+            CloseSection();
+            cell_->Add(std::make_unique<THeadingSpace>(&doc_, reader_->HeadingLevel));
+            PopFont();
+        }
+        Next();
+        return true;
+    case S::TTSy: case S::CodeSy: case S::KbdSy: case S::SampSy: {
+        TMyFont font = TopFont();
+        font.Name = doc_.PreFontName;
+        font.SetNominalSize(10, doc_.DefFontSize);
+        font.Fixed = true;
+        PushFont(font);
+        ChangeFontIfSection();
+        Next();
+        return true;
+    }
+    case S::TTEndSy: case S::CodeEndSy: case S::KbdEndSy: case S::SampEndSy: case S::FontEndSy:
+    case S::BigEndSy: case S::SmallEndSy:
+        PopFont();
+        ChangeFontIfSection();
+        Next();
+        return true;
+    case S::AddressSy: {
+        CloseSection();
+        TMyFont font = TopFont();
+        font.Italic = true;
+        PushFont(font);
+        StartSection(level);
+        Next();
+        return true;
+    }
+    case S::AddressEndSy:
+        CloseSection();
+        PopFont();
+        Next();
+        return true;
+    case S::PreSy:
+        DoPre(level);
+        return true;
+    case S::ImageSy:
+        EnsureSection(level);
+        section_->AddImage(attrs);
+        Next();
+        return true;
+    case S::CenterSy: case S::CenterEndSy:
+        CloseSection();
+        align_ = sym_ == S::CenterSy ? TextAlign::Center : TextAlign::Left;
+        StartSection(level);
+        Next();
+        return true;
+    case S::ASy: {
+        const TAttribute* href = attrs.Find(S::HrefSy);
+        if (href && !href->Name.isEmpty()) {
+            link_.Url = href->Name;
+            const TAttribute* target = attrs.Find(S::TargetSy);
+            link_.Target = target ? target->Name : QString();
+            inLink_ = true;
+            TMyFont font = TopFont();
+            font.Underline = true;
+            font.Color = doc_.HotSpotColor;
+            PushFont(font);
+            if (section_)
+                section_->ChangeFontAndLink(EffectiveFont(), subSuper_, link_);
+        }
+        const TAttribute* name = attrs.Find(S::NameSy);
+        if (name && !name->Name.isEmpty()) {
+            EnsureSection(level);
+            const QString key = name->Name.toUpper();
+            if (!names_.contains(key))
+                names_.insert(key, section_.get());
+        }
+        Next();
+        return true;
+    }
+    case S::AEndSy:
+        if (inLink_) {
+            link_.Clear();
+            inLink_ = false;
+            PopFont();
+            if (section_)
+                section_->ChangeFontAndLink(EffectiveFont(), subSuper_, link_);
+        }
+        Next();
+        return true;
+    case S::TextSy:
+        EnsureSection(level);
+        section_->AddText(reader_->TokenText);
+        Next();
+        return true;
+    case S::TableSy:
+        DoTable(level);
+        return true;
+    case S::InputSy:
+        DoInput(level);
+        return true;
+    case S::SelectSy:
+        DoSelect(level);
+        return true;
+    case S::TextAreaSy:
+        DoTextArea(level);
+        return true;
+    case S::FormSy:
+        doc_.htmlFormList.push_back(std::make_unique<ThtmlForm>(&doc_, &attrs));
+        form_ = doc_.htmlFormList.back().get();
+        Next();
+        return true;
+    case S::FormEndSy:
+        form_ = nullptr;
+        Next();
+        return true;
+    case S::FontSy: case S::BaseFontSy:
+        DoFontChange();
+        return true;
+    case S::BigSy: case S::SmallSy:
+        DoSizeStep(sym_ == S::BigSy);
+        return true;
+    case S::MapSy:
+        DoMap();
+        return true;
+    default:
+        return false;
+    }
+    // A style flag changed.
+    ChangeFontIfSection();
+    Next();
+    return true;
+}
+
+void HtmlParser::DoParagraph(int level)
+{
+    CloseSection();
+    cell_->Add(std::make_unique<TParagraphSpace>(&doc_));
+    TextAlign align = align_;
+    for (;;) {
+        if (sym_ == S::PSy)
+            if (const TAttribute* a = reader_->Attributes.Find(S::AlignSy))
+                align = AlignFrom(a->Name, align_);
+        Next();
+        while (sym_ == S::TextSy && IsBlankText(reader_->TokenText))
+            Next();
+        if (sym_ != S::PSy && sym_ != S::PEndSy)
+            break;
+    }
+    const TextAlign saved = align_;
+    align_ = align;
+    StartSection(level);
+    align_ = saved;
+}
+
+void HtmlParser::DoBreak(int level)
+{
+    ClearMode clear = ClearMode::None;
+    if (const TAttribute* a = reader_->Attributes.Find(S::ClearSy)) {
+        if (a->Name.compare(QLatin1String("left"), Qt::CaseInsensitive) == 0)
+            clear = ClearMode::Left;
+        else if (a->Name.compare(QLatin1String("right"), Qt::CaseInsensitive) == 0)
+            clear = ClearMode::Right;
+        else
+            clear = ClearMode::Both;
+    }
+    EnsureSection(level);
+    if (section_->IsEmpty())
+        section_->AddText(u" ");
+    const TextAlign saved = align_;
+    align_ = section_->Align;
+    StartSection(level);
+    align_ = saved;
+    section_->Clear = clear;
+    Next();
+}
+
+void HtmlParser::DoFontChange()
+{
+    const bool baseFont = sym_ == S::BaseFontSy;
+    const TAttributeList& attrs = reader_->Attributes;
+    TMyFont font = TopFont();
+    bool given = false;
+    if (const TAttribute* a = attrs.Find(S::SizeSy)) {
+        const QString& v = a->Name;
+        int size = a->Value;
+        if (v.size() >= 2 && (v.front() == QLatin1Char('+') || v.front() == QLatin1Char('-')))
+            size = baseFontSize_ + a->Value;
+        size = std::clamp(size, 1, 7);
+        if (baseFont)
+            baseFontSize_ = size;
+        static constexpr int kNormal[7] = {8, 10, 12, 14, 18, 24, 36};
+        static constexpr int kPre[7] = {7, 8, 10, 12, 15, 20, 30};
+        font.SetNominalSize(reader_->Preformatted() ? kPre[size - 1] : kNormal[size - 1], doc_.DefFontSize);
+        given = true;
+    }
+    if (!baseFont) {
+        if (const TAttribute* a = attrs.Find(S::ColorSy)) {
+            QColor color;
+            if (ParseHtmlColor(a->Name, color)) {
+                font.Color = color;
+                given = true;
+            }
+        }
+        if (const TAttribute* a = attrs.Find(S::FaceSy)) {
+            font.Name = a->Name.left(50);
+            given = true;
+        }
+    }
+    if (PushFont(font) && given)
+        ChangeFontIfSection();
+    Next();
+}
+
+void HtmlParser::DoSizeStep(bool bigger)
+{
+    static constexpr int kNormal[7] = {8, 10, 12, 14, 18, 24, 36};
+    const int nominal = TopFont().NominalSize;
+    int index = -1;
+    for (int i = 0; i < 7; ++i)
+        if (kNormal[i] == nominal)
+            index = i;
+    if (index >= 0) {
+        const int next = bigger ? index + 1 : index - 1;
+        if (next >= 0 && next < 7) {
+            TMyFont font = TopFont();
+            font.SetNominalSize(kNormal[next], doc_.DefFontSize);
+            if (PushFont(font))
+                ChangeFontIfSection();
+        }
+    }
+    Next();
+}

@@ -1,0 +1,99 @@
+#pragma once
+
+#include "viewer/fonts.h"
+#include "viewer/htmlsymbols.h"
+#include "viewer/sectionbase.h"
+#include "viewer/urltarget.h"
+
+#include <QByteArrayView>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <bitset>
+#include <memory>
+#include <vector>
+
+class HtmlReader;
+class TCell;
+class TSection;
+class TSectionList;
+class ThtmlForm;
+
+// Named anchors: the name in upper case and the section it stands in.
+using TNameList = QMap<QString, TSectionBase*>;
+
+using SymbolSet = std::bitset<size_t(TagSymbol::SymbolCount)>;
+
+// Turns HTML text into the viewer's document. Forgiving: it never rejects
+// markup and skips what it does not know; the one error, a comment still
+// open at the end, is raised after everything before it has been built.
+class HtmlParser {
+public:
+    HtmlParser(TSectionList& document, TNameList& names);
+    ~HtmlParser();
+
+    void ParseFile(const QString& path);
+    void ParseLines(const QStringList& lines);
+    // Bytes as a file holds them (UTF-8 when valid, else Windows-1252).
+    void ParseBuffer(QByteArrayView bytes);
+    void ParseText(const QString& text);
+
+    QString Title;
+    QString Base;
+    QString BaseTarget;
+
+    // Nesting deeper than this is read as if flat: lists, block quotes and tables.
+    static constexpr int MaxNesting = 40;
+    static constexpr int MaxFonts = 25;
+
+private:
+    enum class Style { Bold, Italic, Underline };
+
+    void Run(QString text);
+    void Next();
+    void DoBody(const SymbolSet& closers);
+    bool DoCommon(int level);
+    void DoLists(int level, TagSymbol opener, const SymbolSet& closers);
+    void DoPre(int level);
+    void DoTable(int level);
+    void DoSelect(int level);
+    void DoTextArea(int level);
+    void DoInput(int level);
+    void DoMap();
+    void DoParagraph(int level);
+    void DoBreak(int level);
+    void DoFontChange();
+    void DoSizeStep(bool bigger);
+
+    TMyFont EffectiveFont() const;
+    const TMyFont& TopFont() const { return fonts_.back(); }
+    bool PushFont(const TMyFont& font);
+    void PopFont();
+    void ChangeFontIfSection();
+    void StartSection(int level);
+    void EnsureSection(int level);
+    void CloseSection();
+    ThtmlForm* CurrentForm();
+    TextAlign AlignFrom(const QString& value, TextAlign current) const;
+
+    TSectionList& doc_;
+    TNameList& names_;
+    std::unique_ptr<HtmlReader> reader_;
+    TagSymbol sym_ = TagSymbol::EofSy;
+    TCell* cell_ = nullptr;
+    std::unique_ptr<TSection> section_;
+    std::vector<TMyFont> fonts_;
+    TUrlTarget link_;
+    bool inLink_ = false;
+    bool bold_ = false;
+    bool italic_ = false;
+    bool underline_ = false;
+    SubSuperState subSuper_ = SubSuperState::None;
+    TextAlign align_ = TextAlign::Left;
+    int baseFontSize_ = 3;
+    ThtmlForm* form_ = nullptr;
+    int tableDepth_ = 0;
+};
+
+// Decodes a page's bytes: UTF-8 when they are valid UTF-8, else Windows-1252.
+QString DecodeHtmlBytes(QByteArrayView bytes);

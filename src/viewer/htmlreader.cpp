@@ -1,0 +1,364 @@
+#include "viewer/htmlreader.h"
+
+
+namespace {
+
+inline bool IsLetter(char16_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
+inline char16_t Upper(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
+inline bool IsHexLetter(char16_t c) { return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+
+// The number of a value: its text without a trailing "%", 0 when that is not a decimal number.
+int ValueNumber(const QString& text)
+{
+    QStringView v(text);
+    if (v.endsWith(QLatin1Char('%')))
+        v.chop(1);
+    bool ok = false;
+    const int n = v.toInt(&ok);
+    return ok ? n : 0;
+}
+
+} // namespace
+
+HtmlReader::HtmlReader(QString source) : src_(std::move(source))
+{
+    s_ = reinterpret_cast<const char16_t*>(src_.constData());
+    n_ = src_.size();
+    TokenText.reserve(MaxTextToken + 8);
+    name_.reserve(32);
+    Advance();
+}
+
+char16_t HtmlReader::ReadChar()
+{
+    for (;;) {
+        if (i_ >= n_)
+            return EofChar;
+        const char16_t c = s_[i_++];
+        switch (c) {
+        case '\r':
+            if (i_ < n_ && s_[i_] == '\n')
+                ++i_;
+            return '\r';
+        case '\n':
+            if (i_ < n_ && s_[i_] == '\r')
+                ++i_;
+            return '\r';
+        case '\t':
+            return ' ';
+        case EofChar:
+            i_ = n_;
+            return EofChar;
+        case '<':
+            if (i_ < n_ && s_[i_] == '!') {
+                if (!SkipComment()) {
+                    // Everything read so far stands; the error comes with the end of the text.
+                    i_ = n_;
+                    openComment_ = true;
+                    return EofChar;
+                }
+                continue;
+            }
+            return '<';
+        default:
+            return c;
+        }
+    }
+}
+
+bool HtmlReader::SkipComment()
+{
+    // s_[i_] is the "!".
+    ++i_;
+    if (i_ + 1 < n_ && s_[i_] == '-' && s_[i_ + 1] == '-') {
+        qsizetype j = i_ + 2;
+        for (;;) {
+            while (j + 1 < n_ && !(s_[j] == '-' && s_[j + 1] == '-'))
+                ++j;
+            if (j + 1 >= n_)
+                return false;
+            qsizetype k = j + 2;
+            while (k < n_ && s_[k] == '-')
+                ++k;
+            while (k < n_ && (s_[k] == ' ' || s_[k] == '\r' || s_[k] == '\n' || s_[k] == '\t'))
+                ++k;
+            if (k < n_ && s_[k] == '>') {
+                i_ = k + 1;
+                return true;
+            }
+            if (k >= n_)
+                return false;
+            j += 1;
+        }
+    }
+    while (i_ < n_ && s_[i_] != '>')
+        ++i_;
+    if (i_ >= n_)
+        return false;
+    ++i_;
+    return true;
+}
+
+void HtmlReader::SkipBlanks()
+{
+    while (ch_ == ' ' || ch_ == '\r')
+        Advance();
+}
+
+void HtmlReader::Next()
+{
+    switch (ch_) {
+    case EofChar:
+        Sym = TagSymbol::EofSy;
+        return;
+    case '<':
+        ReadTag();
+        return;
+    case '&':
+        ReadEntity();
+        return;
+    case '\r':
+        if (inPre_) {
+            Sym = TagSymbol::EolSy;
+            Advance();
+            return;
+        }
+        ReadText();
+        return;
+    case '>':
+        Sym = TagSymbol::OtherChar;
+        Advance();
+        return;
+    default:
+        if (ch_ < 32) {
+            Sym = TagSymbol::OtherChar;
+            Advance();
+            return;
+        }
+        ReadText();
+        return;
+    }
+}
+
+void HtmlReader::ReadText()
+{
+    Sym = TagSymbol::TextSy;
+    TokenText.resize(0);
+    while (TokenText.size() < MaxTextToken) {
+        const char16_t c = ch_;
+        if (c == '<' || c == '&' || c == '>' || c == EofChar)
+            break;
+        if (c == ' ' || c == '\r') {
+            if (inPre_) {
+                if (c == '\r')
+                    break;
+                TokenText.append(QChar(c));
+                Advance();
+                continue;
+            }
+            // A run of blanks and line ends is one blank.
+            TokenText.append(QLatin1Char(' '));
+            do
+                Advance();
+            while (ch_ == ' ' || ch_ == '\r');
+            continue;
+        }
+        if (c < 32)
+            break;
+        TokenText.append(QChar(c));
+        Advance();
+    }
+}
+
+void HtmlReader::ReadEntity()
+{
+    Sym = TagSymbol::TextSy;
+    TokenText.resize(0);
+    Advance();   // the "&"
+    if (ch_ == '#') {
+        Advance();
+        QString digits;
+        while (IsDigit(ch_) && digits.size() < 4) {
+            digits.append(QChar(ch_));
+            Advance();
+        }
+        if (digits.size() == 4) {
+            TokenText = QStringLiteral("&#") + digits;
+            return;
+        }
+        bool semicolon = false;
+        if (!digits.isEmpty() && ch_ == ';') {
+            semicolon = true;
+            Advance();
+        }
+        const int n = digits.isEmpty() ? -1 : digits.toInt();
+        if (n >= 0 && n < 256 && (n == 9 || n == 10 || n >= 32)) {
+            TokenText = QString(QChar(char16_t(n)));
+            return;
+        }
+        TokenText = QStringLiteral("&#") + digits;
+        if (semicolon)
+            TokenText.append(QLatin1Char(';'));
+        return;
+    }
+    if (!IsLetter(ch_)) {
+        TokenText = QStringLiteral("&");
+        return;
+    }
+    QString letters;
+    while (IsLetter(ch_) && letters.size() < 7) {
+        letters.append(QChar(ch_));
+        Advance();
+    }
+    if (letters.size() == 7) {
+        TokenText = QLatin1Char('&') + letters;
+        return;
+    }
+    bool semicolon = false;
+    if (ch_ == ';') {
+        semicolon = true;
+        Advance();
+    }
+    if (const int code = LookupEntity(letters)) {
+        TokenText = QString(QChar(char16_t(code)));
+        return;
+    }
+    TokenText = QLatin1Char('&') + letters;
+    if (semicolon)
+        TokenText.append(QLatin1Char(';'));
+}
+
+void HtmlReader::ReadTag()
+{
+    Advance();   // the "<"
+    bool endTag = false;
+    if (ch_ == '/') {
+        endTag = true;
+        Advance();
+    }
+    name_.resize(0);
+    while (IsLetter(ch_)) {
+        if (name_.size() < MaxName)
+            name_.append(QChar(Upper(ch_)));
+        Advance();
+    }
+    Sym = name_.isEmpty() ? TagSymbol::CommandSy : LookupTag(name_, endTag);
+    SkipBlanks();
+    if (Sym == TagSymbol::HeadingSy || Sym == TagSymbol::HeadingEndSy) {
+        HeadingLevel = 0;
+        if (ch_ >= '1' && ch_ <= '6') {
+            HeadingLevel = ch_ - '0';
+            Advance();
+        }
+    }
+    if (TagStoresAttributes(Sym)) {
+        Attributes.Clear();
+        ReadAttributes(Attributes);
+    } else {
+        dropped_.Clear();
+        ReadAttributes(dropped_);
+    }
+    while (ch_ != '>' && ch_ != EofChar)
+        Advance();
+    if (ch_ == '>')
+        Advance();
+}
+
+void HtmlReader::ReadAttributes(TAttributeList& list)
+{
+    SkipBlanks();
+    while (IsLetter(ch_)) {
+        name_.resize(0);
+        while (IsLetter(ch_)) {
+            if (name_.size() < MaxName)
+                name_.append(QChar(Upper(ch_)));
+            Advance();
+        }
+        TAttribute attr;
+        attr.Which = LookupAttribute(name_);
+        SkipBlanks();
+        if (ch_ == '=') {
+            Advance();
+            SkipBlanks();
+            if (ch_ == '"' || ch_ == '\'') {
+                const char16_t quote = ch_;
+                Advance();
+                while (ch_ != quote && ch_ != '>' && ch_ != EofChar) {
+                    if (ch_ != '\r')
+                        attr.Name.append(QChar(ch_));
+                    Advance();
+                }
+                if (ch_ == quote)
+                    Advance();
+                attr.Name = attr.Name.trimmed();
+            } else if (ch_ == '+' || ch_ == '-' || IsDigit(ch_)) {
+                attr.Name.append(QChar(ch_));
+                Advance();
+                while (IsDigit(ch_) || IsHexLetter(ch_)) {
+                    attr.Name.append(QChar(ch_));
+                    Advance();
+                }
+                if (ch_ == '%') {
+                    attr.Name.append(QLatin1Char('%'));
+                    Advance();
+                }
+            } else {
+                while (ch_ != ' ' && ch_ != '\r' && ch_ != '>' && ch_ != EofChar) {
+                    attr.Name.append(QChar(ch_));
+                    Advance();
+                }
+            }
+            attr.Value = ValueNumber(attr.Name);
+        } else {
+            attr.Value = attr.Which == TagSymbol::BorderSy ? 1 : 0;
+        }
+        list.Add(std::move(attr));
+        SkipBlanks();
+    }
+}
+
+QStringList HtmlReader::ReadTextAreaLines()
+{
+    QStringList lines;
+    QString line;
+    for (;;) {
+        if (ch_ == EofChar) {
+            if (!line.isEmpty())
+                lines << line;
+            Sym = TagSymbol::EofSy;
+            return lines;
+        }
+        if (ch_ == '\r') {
+            lines << line;
+            line.clear();
+            Advance();
+            continue;
+        }
+        if (ch_ == '<') {
+            QString word = QStringLiteral("<");
+            Advance();
+            if (ch_ == '/') {
+                word.append(QLatin1Char('/'));
+                Advance();
+            }
+            while (IsLetter(ch_)) {
+                word.append(QChar(ch_));
+                Advance();
+            }
+            if (word.compare(QLatin1String("</textarea"), Qt::CaseInsensitive) == 0) {
+                while (ch_ != '>' && ch_ != EofChar)
+                    Advance();
+                if (ch_ == '>')
+                    Advance();
+                if (!line.isEmpty())
+                    lines << line;
+                return lines;
+            }
+            line += word;
+            continue;
+        }
+        line.append(QChar(ch_));
+        Advance();
+    }
+}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "viewer/htmlsymbols.h"
+
+#include <QString>
+#include <QStringList>
+
+// The tokenizer: reads characters (line ends normalised, tabs as blanks,
+// comments removed) and turns them into symbols, text and attributes.
+// It owns its whole state, so any number of parses may run side by side.
+class HtmlReader {
+public:
+    static constexpr char16_t EofChar = 26;
+    static constexpr int MaxTextToken = 100;
+    static constexpr int MaxName = 150;
+
+    explicit HtmlReader(QString source);
+
+    // Reads the next token into Sym (and TokenText / Attributes / HeadingLevel).
+    void Next();
+    // Reads the content of a TEXTAREA up to its end tag, one entry per line.
+    QStringList ReadTextAreaLines();
+
+    // Inside preformatted text blanks are kept and each line end is an EolSy.
+    void SetPreformatted(bool on) { inPre_ = on; }
+    bool Preformatted() const { return inPre_; }
+    // A comment was still open when the text ended; everything before it was read.
+    bool OpenCommentAtEnd() const { return openComment_; }
+
+    TagSymbol Sym = TagSymbol::EofSy;
+    QString TokenText;
+    int HeadingLevel = 0;
+    TAttributeList Attributes;
+
+private:
+    char16_t ReadChar();
+    void Advance() { ch_ = ReadChar(); }
+    bool SkipComment();
+    void ReadTag();
+    void ReadAttributes(TAttributeList& list);
+    void ReadEntity();
+    void ReadText();
+    void SkipBlanks();
+
+    QString src_;
+    const char16_t* s_ = nullptr;
+    qsizetype n_ = 0;
+    qsizetype i_ = 0;
+    char16_t ch_ = EofChar;
+    bool inPre_ = false;
+    bool openComment_ = false;
+    TAttributeList dropped_;
+    QString name_;
+};

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <vector>
+
+// One code per start tag, per end tag the parser knows, per attribute name
+// and per token kind. The attribute TEXT and the token kind text share a code:
+// they are never looked at in the same place.
+enum class TagSymbol : unsigned char {
+    // Token kinds.
+    TextSy, OtherChar, CommandSy, EofSy, OtherAttribute, EolSy,
+    // Tags with an end tag, then their end symbols in the same order.
+    HtmlSy, TitleSy, BodySy, HeadSy, BSy, ISy, HeadingSy, EmSy, StrongSy, USy, CiteSy, VarSy,
+    TTSy, CodeSy, KbdSy, SampSy, OLSy, ULSy, DirSy, MenuSy, DLSy, ASy, AddressSy, BlockQuoteSy,
+    PreSy, CenterSy, TableSy, TDSy, THSy, CaptionSy, FormSy, TextAreaSy, SelectSy, OptionSy,
+    FontSy, SubSy, SupSy, BigSy, SmallSy, PSy, MapSy, FrameSetSy, NoFramesSy,
+    HtmlEndSy, TitleEndSy, BodyEndSy, HeadEndSy, BEndSy, IEndSy, HeadingEndSy, EmEndSy,
+    StrongEndSy, UEndSy, CiteEndSy, VarEndSy, TTEndSy, CodeEndSy, KbdEndSy, SampEndSy,
+    OLEndSy, ULEndSy, DirEndSy, MenuEndSy, DLEndSy, AEndSy, AddressEndSy, BlockQuoteEndSy,
+    PreEndSy, CenterEndSy, TableEndSy, TDEndSy, THEndSy, CaptionEndSy, FormEndSy,
+    TextAreaEndSy, SelectEndSy, OptionEndSy, FontEndSy, SubEndSy, SupEndSy, BigEndSy,
+    SmallEndSy, PEndSy, MapEndSy, FrameSetEndSy, NoFramesEndSy,
+    // Tags without an end symbol.
+    LISy, BRSy, HRSy, DDSy, DTSy, ImageSy, BaseSy, TRSy, ButtonSy, InputSy, SelectedSy,
+    BaseFontSy, AreaSy, FrameSy,
+    // Attributes (TEXT is TextSy, SELECTED is SelectedSy).
+    HrefSy, NameSy, SrcSy, AltSy, AlignSy, BGColorSy, LinkSy, BackgroundSy, ColSpanSy,
+    RowSpanSy, BorderSy, CellPaddingSy, CellSpacingSy, VAlignSy, WidthSy, StartSy, ValueSy,
+    TypeSy, CheckBoxSy, RadioSy, MethodSy, ActionSy, CheckedSy, SizeSy, MaxLengthSy, ColsSy,
+    RowsSy, MultipleSy, FaceSy, ColorSy, TranspSy, ClearSy, IsMapSy, BorderColorSy, UseMapSy,
+    ShapeSy, CoordsSy, NoHrefSy, HeightSy, PlainSy, TargetSy, NoResizeSy, ScrollingSy,
+    SymbolCount
+};
+
+// Looks a tag name (upper case, letters only) up; end tags of tags without
+// an end symbol, and unknown names, give CommandSy.
+TagSymbol LookupTag(QStringView upperName, bool endTag);
+TagSymbol LookupAttribute(QStringView upperName);
+// Attributes are kept only for these tags.
+bool TagStoresAttributes(TagSymbol sym);
+const char* SymbolName(TagSymbol sym);
+
+// An entity name (case kept) to its Latin-1 code, or 0.
+int LookupEntity(QStringView name);
+
+// One attribute of the last tag: its number (0 when not a number) and its text.
+struct TAttribute {
+    TagSymbol Which = TagSymbol::OtherAttribute;
+    int Value = 0;
+    QString Name;
+};
+
+class TAttributeList {
+public:
+    void Clear() { items_.clear(); }
+    void Add(TAttribute a) { items_.push_back(std::move(a)); }
+    // The first attribute with this symbol, or null.
+    const TAttribute* Find(TagSymbol sym) const;
+    bool Has(TagSymbol sym) const { return Find(sym) != nullptr; }
+    int Count() const { return int(items_.size()); }
+    const std::vector<TAttribute>& Items() const { return items_; }
+
+private:
+    std::vector<TAttribute> items_;
+};

@@ -1,0 +1,133 @@
+#include "viewer/htmltable.h"
+
+#include "viewer/htmlcolor.h"
+#include "viewer/sectionlist.h"
+
+TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* attributes, bool isFiller)
+    : VertAlign(valign), Cell(std::make_unique<TCell>(master))
+{
+    if (isFiller)
+        ColSpan = 0;
+    if (!attributes)
+        return;
+    for (const TAttribute& a : attributes->Items()) {
+        switch (a.Which) {
+        case TagSymbol::ColSpanSy:
+            if (!isFiller)
+                ColSpan = a.Value > 1 ? a.Value : 1;
+            break;
+        case TagSymbol::RowSpanSy:
+            RowSpan = a.Value > 1 ? a.Value : 1;
+            break;
+        case TagSymbol::WidthSy:
+            if (a.Name.contains(QLatin1Char('%'))) {
+                SpecWdPercent = true;
+                SpecWd = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
+            } else {
+                SpecWd = std::max(0, a.Value);
+            }
+            break;
+        case TagSymbol::BGColorSy:
+            if (ParseHtmlColor(a.Name, BgColor))
+                HasBgColor = true;
+            break;
+        default:
+            break;
+        }
+    }
+}
+
+TCellObj::TCellObj(TSectionList* master, const TCellObj& other)
+    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWd(other.SpecWd),
+      SpecWdPercent(other.SpecWdPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
+      Cell(std::make_unique<TCell>(master, *other.Cell)), Wd(other.Wd), Ht(other.Ht), VSize(other.VSize),
+      YIndent(other.YIndent)
+{
+}
+
+ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, TextAlign currentAlign)
+    : TSectionBase(owner), Caption(std::make_unique<TCellObj>(owner, VAlign::Top, nullptr)), Align(currentAlign)
+{
+    for (const TAttribute& a : attributes.Items()) {
+        switch (a.Which) {
+        case TagSymbol::BorderSy:
+            Border = a.Value > 0 ? a.Value : 0;
+            break;
+        case TagSymbol::AlignSy:
+            if (a.Name.compare(QLatin1String("center"), Qt::CaseInsensitive) == 0) {
+                Align = TextAlign::Center;
+                AlignGiven = true;
+            } else if (a.Name.compare(QLatin1String("right"), Qt::CaseInsensitive) == 0) {
+                Align = TextAlign::Right;
+                AlignGiven = true;
+            }
+            break;
+        case TagSymbol::CellPaddingSy:
+            CellPadding = std::clamp(a.Value + 1, 1, 50);
+            break;
+        case TagSymbol::CellSpacingSy:
+            CellSpacing = std::clamp(a.Value + 1, 1, 40);
+            break;
+        case TagSymbol::WidthSy:
+            if (a.Name.contains(QLatin1Char('%'))) {
+                SpecWidthPercent = true;
+                SpecWidth = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
+            } else {
+                SpecWidth = std::max(0, a.Value);
+            }
+            break;
+        case TagSymbol::BGColorSy:
+            if (ParseHtmlColor(a.Name, BgColor))
+                HasBgColor = true;
+            break;
+        case TagSymbol::BorderColorSy:
+            if (ParseHtmlColor(a.Name, BorderColor))
+                HasBorderColor = true;
+            break;
+        default:
+            break;
+        }
+    }
+    if (SpecWidthPercent && SpecWidth == 0)
+        SpecWidthPercent = false;
+}
+
+ThtmlTable::ThtmlTable(TSectionList* owner, const ThtmlTable& other)
+    : TSectionBase(owner, other), Caption(std::make_unique<TCellObj>(owner, *other.Caption)),
+      TopCaption(other.TopCaption), Border(other.Border), Align(other.Align), AlignGiven(other.AlignGiven),
+      CellPadding(other.CellPadding), CellSpacing(other.CellSpacing), SpecWidth(other.SpecWidth),
+      SpecWidthPercent(other.SpecWidthPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
+      HasBorderColor(other.HasBorderColor), BorderColor(other.BorderColor), Initialized(other.Initialized),
+      AbsoluteWidths(other.AbsoluteWidths), NumCols(other.NumCols), Widths(other.Widths), Percents(other.Percents),
+      CaptionMinWidth(other.CaptionMinWidth), TableWidth(other.TableWidth), CaptionWidth(other.CaptionWidth),
+      Indent(other.Indent), BodyIndent(other.BodyIndent), TopCaptionHeight(other.TopCaptionHeight),
+      BodyHeight(other.BodyHeight), DrawX(other.DrawX), DrawY(other.DrawY), RowHeights(other.RowHeights)
+{
+    for (const TCellList& row : other.Rows) {
+        TCellList copy;
+        for (const auto& cell : row)
+            copy.push_back(std::make_unique<TCellObj>(owner, *cell));
+        Rows.push_back(std::move(copy));
+    }
+}
+
+std::unique_ptr<TSectionBase> ThtmlTable::Clone(TSectionList* owner) const
+{
+    return std::make_unique<ThtmlTable>(owner, *this);
+}
+
+TCellObj* ThtmlTable::AddCell(std::unique_ptr<TCellObj> cell)
+{
+    if (Rows.empty())
+        AddRow();
+    Rows.back().push_back(std::move(cell));
+    return Rows.back().back().get();
+}
+
+void ThtmlTable::UpdateFonts()
+{
+    Caption->Cell->UpdateFonts();
+    for (TCellList& row : Rows)
+        for (auto& cell : row)
+            cell->Cell->UpdateFonts();
+}

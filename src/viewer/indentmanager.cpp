@@ -1,0 +1,107 @@
+#include "viewer/indentmanager.h"
+
+#include "viewer/htmlimage.h"
+
+#include <algorithm>
+
+void IndentManager::Clear()
+{
+    left_.clear();
+    right_.clear();
+}
+
+void IndentManager::Reset(int leftEdge, int rightEdge)
+{
+    leftEdge_ = leftEdge;
+    rightEdge_ = rightEdge;
+    level_ = 0;
+}
+
+int IndentManager::LeftIndent(int y) const
+{
+    int x = 0;
+    for (const IndentRec& r : left_)
+        if (r.YT <= y && y <= r.YB)
+            x = std::max(x, r.X);
+    return x + leftEdge_;
+}
+
+int IndentManager::RightSide(int y) const
+{
+    int x = 0;
+    for (const IndentRec& r : right_)
+        if (r.YT <= y && y <= r.YB)
+            x = std::min(x, r.X);
+    return x + rightEdge_;
+}
+
+void IndentManager::Update(int y, TImageObj& image)
+{
+    if (image.Align == ImageAlign::Left) {
+        image.DrawXX = LeftIndent(y);
+        left_.push_back(IndentRec{image.DrawXX + image.ObjWidth - leftEdge_ + FloatGap, y,
+                                  y + image.ObjHeight, 0});
+    } else if (image.Align == ImageAlign::Right) {
+        const int r = RightSide(y);
+        right_.push_back(IndentRec{r - rightEdge_ - image.ObjWidth - FloatGap, y, y + image.ObjHeight, 0});
+        image.DrawXX = r - image.ObjWidth;
+    }
+}
+
+int IndentManager::ImageBottom() const
+{
+    int bottom = 0;
+    for (const IndentRec& r : left_)
+        if (r.Lev == 0)
+            bottom = std::max(bottom, r.YB);
+    for (const IndentRec& r : right_)
+        if (r.Lev == 0)
+            bottom = std::max(bottom, r.YB);
+    return bottom;
+}
+
+void IndentManager::GetClearY(int& clearLeft, int& clearRight) const
+{
+    auto lowest = [](const std::vector<IndentRec>& list) {
+        int bottom = -1;
+        for (const IndentRec& r : list)
+            if (r.Lev == 0)
+                bottom = std::max(bottom, r.YB);
+        return bottom + 1;
+    };
+    clearLeft = lowest(left_);
+    clearRight = lowest(right_);
+}
+
+void IndentManager::SetLevel(int y, int level)
+{
+    if (level > level_) {
+        for (int lev = level_ + 1; lev <= level; ++lev)
+            left_.push_back(IndentRec{LeftIndent(y) - leftEdge_ + ListIndent, y, OpenBottom, lev});
+    } else if (level < level_) {
+        for (IndentRec& r : left_)
+            if (r.Lev > level) {
+                r.Lev = 0;
+                r.YB = y - 1;
+            }
+    }
+    level_ = level;
+}
+
+int IndentManager::GetLevelClear() const
+{
+    int x = 0;
+    bool found = false;
+    for (const IndentRec& r : left_)
+        if (r.Lev == level_ && level_ > 0) {
+            x = r.X;
+            found = true;
+        }
+    if (!found)
+        return 1;
+    int bottom = 0;
+    for (const IndentRec& r : left_)
+        if (r.X > x)
+            bottom = std::max(bottom, r.YB);
+    return bottom + 1;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "viewer/sections.h"
+#include "viewer/textmarkers.h"
+
+// A stretch of a section's text drawn one way: text of one font run, an
+// image or a form control.
+struct LinePiece {
+    enum class Kind { Text, Image, Control };
+    Kind kind = Kind::Text;
+    int from = 0;
+    int to = 0;
+    int run = 0;
+    TImageObj* image = nullptr;
+    TFormControlObj* control = nullptr;
+};
+
+// Calls f for each piece of the section's text between from and to.
+template <typename F>
+void ForEachPiece(const TSection& section, int from, int to, F&& f)
+{
+    const QString& buff = section.Buff;
+    const int length = int(buff.size());
+    to = std::min(to, length);
+    int pos = from;
+    while (pos < to) {
+        const QChar c = buff[pos];
+        const int run = section.Fonts.IndexAt(pos);
+        if (c == TextMarkers::Image) {
+            if (TImageObj* image = section.ImageAt(pos)) {
+                f(LinePiece{LinePiece::Kind::Image, pos, pos + 1, run, image, nullptr});
+                ++pos;
+                continue;
+            }
+        } else if (c == TextMarkers::Control) {
+            if (TFormControlObj* control = section.ControlAt(pos)) {
+                f(LinePiece{LinePiece::Kind::Control, pos, pos + 1, run, nullptr, control});
+                ++pos;
+                continue;
+            }
+        }
+        const int runEnd = std::min(section.Fonts.RunEnd(run, length), to);
+        int end = pos + 1;
+        while (end < runEnd && buff[end] != TextMarkers::Image && buff[end] != TextMarkers::Control)
+            ++end;
+        f(LinePiece{LinePiece::Kind::Text, pos, end, run, nullptr, nullptr});
+        pos = end;
+    }
+}

@@ -1,0 +1,145 @@
+#include "viewer/qtcanvas.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+QString FontKey(const CanvasFont& f)
+{
+    return f.face + QLatin1Char('|') + QString::number(f.points) + QLatin1Char(f.bold ? 'b' : '-')
+         + QLatin1Char(f.italic ? 'i' : '-') + QLatin1Char(f.underline ? 'u' : '-');
+}
+
+} // namespace
+
+QtCanvas::FontEntry::FontEntry(const QFont& f) : font(f), metrics(f)
+{
+    summary.ascent = metrics.ascent();
+    summary.descent = metrics.descent();
+    summary.height = summary.ascent + summary.descent;
+    summary.externalLeading = metrics.leading() > 0 ? metrics.leading() : 0;
+    summary.overhang = 0;
+    for (int c = 0; c < 256; ++c)
+        advances[c] = metrics.horizontalAdvance(QChar(c));
+}
+
+QtCanvas::QtCanvas(QPainter* painter) : painter_(painter)
+{
+    SelectFont(CanvasFont{QStringLiteral("Times New Roman"), 12});
+}
+
+QtCanvas::~QtCanvas() = default;
+
+QFont QtCanvas::MakeQFont(const CanvasFont& f)
+{
+    QFont font(f.face);
+    // Points on a 96-per-inch screen, set as pixels so the layout is the
+    // same on every device.
+    font.setPixelSize(qMax(1, qRound(f.points * 96.0 / 72.0)));
+    font.setBold(f.bold);
+    font.setItalic(f.italic);
+    font.setUnderline(f.underline);
+    font.setKerning(false);
+    font.setStyleStrategy(QFont::PreferDefault);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    return font;
+}
+
+void QtCanvas::SelectFont(const CanvasFont& font)
+{
+    if (current_ && font == currentKey_)
+        return;
+    const QString key = FontKey(font);
+    auto it = fonts_.find(key);
+    if (it == fonts_.end())
+        it = fonts_.insert(key, std::make_shared<FontEntry>(MakeQFont(font)));
+    current_ = it.value();
+    currentKey_ = font;
+    if (painter_)
+        painter_->setFont(current_->font);
+}
+
+CanvasFontMetrics QtCanvas::Metrics()
+{
+    return current_->summary;
+}
+
+int QtCanvas::TextWidth(QStringView text)
+{
+    int width = 0;
+    const auto& adv = current_->advances;
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 256) {
+            width += adv[u];
+        } else {
+            // Outside Latin-1 (and surrogate pairs) ask Qt for the rest at once.
+            return width + current_->metrics.horizontalAdvance(text.mid(&c - text.data()).toString());
+        }
+    }
+    return width;
+}
+
+void QtCanvas::TextOut(int x, int y, QStringView text, QColor color, TextBackground background,
+                       QColor backColor)
+{
+    if (!painter_ || text.isEmpty())
+        return;
+    if (background == TextBackground::Opaque)
+        painter_->fillRect(QRect(x, y, TextWidth(text), current_->summary.height), backColor);
+    painter_->setPen(color);
+    painter_->drawText(QPoint(x, y + current_->summary.ascent), text.toString());
+}
+
+void QtCanvas::TextOutClipped(int x, int y, const QRect& clip, QStringView text, QColor color)
+{
+    if (!painter_ || text.isEmpty())
+        return;
+    painter_->save();
+    painter_->setClipRect(clip, Qt::IntersectClip);
+    painter_->setPen(color);
+    painter_->drawText(QPoint(x, y + current_->summary.ascent), text.toString());
+    painter_->restore();
+}
+
+void QtCanvas::Line(int x1, int y1, int x2, int y2, QColor color)
+{
+    if (!painter_)
+        return;
+    painter_->setPen(color);
+    painter_->drawLine(x1, y1, x2, y2);
+}
+
+void QtCanvas::FillRect(const QRect& rect, QColor color)
+{
+    if (painter_)
+        painter_->fillRect(rect, color);
+}
+
+void QtCanvas::FrameRect(const QRect& rect, QColor color)
+{
+    if (!painter_ || rect.isEmpty())
+        return;
+    painter_->setPen(color);
+    painter_->setBrush(Qt::NoBrush);
+    painter_->drawRect(rect.adjusted(0, 0, -1, -1));
+}
+
+void QtCanvas::Ellipse(const QRect& rect, QColor pen, QColor fill)
+{
+    if (!painter_)
+        return;
+    painter_->save();
+    painter_->setRenderHint(QPainter::Antialiasing, true);
+    painter_->setPen(pen.isValid() ? QPen(pen) : QPen(Qt::NoPen));
+    painter_->setBrush(fill.isValid() ? QBrush(fill) : QBrush(Qt::NoBrush));
+    painter_->drawEllipse(rect.adjusted(0, 0, -1, -1));
+    painter_->restore();
+}
+
+void QtCanvas::DrawImage(const QRect& target, const QImage& image)
+{
+    if (painter_ && !image.isNull())
+        painter_->drawImage(target, image);
+}

@@ -1,0 +1,318 @@
+#include "viewer/sections.h"
+
+#include "viewer/clipbuffer.h"
+#include "viewer/formcontrols.h"
+#include "viewer/htmlimage.h"
+#include "viewer/sectionlist.h"
+#include "viewer/textmarkers.h"
+
+#include <algorithm>
+
+TSectionBase::TSectionBase(TSectionList* owner, const TSectionBase& other)
+    : ParentSectionList(owner),
+      DrawHeight(other.DrawHeight),
+      SectionHeight(other.SectionHeight),
+      YValue(other.YValue),
+      StartCurs(other.StartCurs),
+      Len(other.Len)
+{
+}
+
+int TSectionBase::DrawLogic(Canvas&, int y, IndentManager&, int& maxWidth, int& curs)
+{
+    StartCurs = curs;
+    YValue = y;
+    maxWidth = 0;
+    return DrawHeight;
+}
+
+int TSectionBase::Draw(Canvas&, const QRect&, IndentManager&, int, int y)
+{
+    YValue = y;
+    return y + DrawHeight;
+}
+
+bool TSectionBase::GetURL(Canvas&, int, int, TUrlTarget&) { return false; }
+
+int TSectionBase::FindCursor(Canvas&, int, int, int&, int&, int&) { return -1; }
+
+int TSectionBase::FindString(int, const QString&, MatchCase) { return -1; }
+
+bool TSectionBase::CursorToXY(Canvas&, int, int&, int&) { return false; }
+
+void TSectionBase::MinMaxWidth(Canvas&, int& minWidth, int& maxWidth)
+{
+    minWidth = 0;
+    maxWidth = 0;
+}
+
+// ---------------------------------------------------------------- TSection
+
+TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+                   SubSuperState subSuper)
+    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent), StartFont(font), Align(align)
+{
+    TFontObj run;
+    run.Pos = 0;
+    run.Font = font;
+    run.Url = link;
+    run.SubSuper = subSuper;
+    Fonts.Add(run);
+}
+
+TSection::TSection(TSectionList* owner, const TSection& other)
+    : TSectionBase(owner, other),
+      Buff(other.Buff),
+      Fonts(other.Fonts),
+      FormControls(other.FormControls),
+      ListLevel(other.ListLevel),
+      Indent(other.Indent),
+      ListNumber(other.ListNumber),
+      Lines(other.Lines),
+      StartFont(other.StartFont),
+      ListKind(other.ListKind),
+      Align(other.Align),
+      Clear(other.Clear),
+      Plain(other.Plain),
+      FirstLineIndent(other.FirstLineIndent),
+      LayoutWidth(other.LayoutWidth)
+{
+    for (const auto& image : other.Images)
+        Images.push_back(std::make_unique<TImageObj>(owner, *image));
+}
+
+TSection::~TSection() = default;
+
+std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TSection>(owner, *this);
+}
+
+void TSection::AddText(QStringView text)
+{
+    if (text.isEmpty())
+        return;
+    if (text.front() == QLatin1Char(' ')) {
+        bool dropBlank = Buff.isEmpty() || Buff.back() == QLatin1Char(' ');
+        if (!dropBlank) {
+            // Only floating images so far: they are not text a blank could follow.
+            dropBlank = true;
+            for (QChar c : std::as_const(Buff)) {
+                if (c != TextMarkers::Image) {
+                    dropBlank = false;
+                    break;
+                }
+            }
+            if (dropBlank)
+                for (const auto& image : Images)
+                    if (!image->Floats())
+                        dropBlank = false;
+        }
+        if (dropBlank)
+            text = text.mid(1);
+    }
+    Buff.append(text);
+}
+
+void TSection::ChangeFont(const TMyFont& font, SubSuperState subSuper)
+{
+    const int end = int(Buff.size());
+    if (Fonts.Last().Pos == end) {
+        Fonts.Last().Font = font;
+        Fonts.Last().SubSuper = subSuper;
+        return;
+    }
+    TFontObj run;
+    run.Pos = end;
+    run.Font = font;
+    run.Url = Fonts.Last().Url;
+    run.SubSuper = subSuper;
+    Fonts.Add(run);
+}
+
+void TSection::ChangeFontAndLink(const TMyFont& font, SubSuperState subSuper, const TUrlTarget& link)
+{
+    ChangeFont(font, subSuper);
+    Fonts.Last().Url = link;
+}
+
+TImageObj* TSection::AddImage(const TAttributeList& attributes)
+{
+    Images.push_back(std::make_unique<TImageObj>(ParentSectionList, int(Buff.size()), attributes));
+    Buff.append(TextMarkers::Image);
+    return Images.back().get();
+}
+
+void TSection::AddFormControl(TFormControlObj* control)
+{
+    control->Pos = int(Buff.size());
+    FormControls.push_back(control);
+    Buff.append(TextMarkers::Control);
+}
+
+void TSection::UpdateFonts()
+{
+    const TSectionList* doc = ParentSectionList;
+    auto update = [doc](TMyFont& font, bool link) {
+        font.Name = font.Fixed ? doc->PreFontName : doc->FontName;
+        font.SetNominalSize(font.NominalSize, doc->DefFontSize);
+        font.Color = link ? doc->HotSpotColor : doc->FontColor;
+    };
+    for (TFontObj& run : Fonts)
+        update(run.Font, run.Url.HasUrl());
+    update(StartFont, Fonts[0].Url.HasUrl());
+    UpdateSpacing();
+}
+
+TImageObj* TSection::ImageAt(int pos) const
+{
+    // Images are appended in text order.
+    auto it = std::lower_bound(Images.begin(), Images.end(), pos,
+                               [](const std::unique_ptr<TImageObj>& image, int p) { return image->Pos < p; });
+    return it != Images.end() && (*it)->Pos == pos ? it->get() : nullptr;
+}
+
+TFormControlObj* TSection::ControlAt(int pos) const
+{
+    auto it = std::lower_bound(FormControls.begin(), FormControls.end(), pos,
+                               [](const TFormControlObj* control, int p) { return control->Pos < p; });
+    return it != FormControls.end() && (*it)->Pos == pos ? *it : nullptr;
+}
+
+// ------------------------------------------------------------ the others
+
+std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TPreFormated>(owner, *this);
+}
+
+void TPreFormated::AddText(QStringView text)
+{
+    Buff.append(text);
+}
+
+TUListItem::TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font)
+    : TSection(owner, level, align, link, font)
+{
+    ListKind = ListType::Bulleted;
+}
+
+std::unique_ptr<TSectionBase> TUListItem::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TUListItem>(owner, *this);
+}
+
+TOListItem::TOListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+                       int number)
+    : TSection(owner, level, align, link, font)
+{
+    ListKind = ListType::Numbered;
+    ListNumber = number;
+}
+
+std::unique_ptr<TSectionBase> TOListItem::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TOListItem>(owner, *this);
+}
+
+TDListItem::TDListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font)
+    : TSection(owner, level, align, link, font)
+{
+    ListKind = ListType::Definition;
+}
+
+std::unique_ptr<TSectionBase> TDListItem::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TDListItem>(owner, *this);
+}
+
+TParagraphSpace::TParagraphSpace(TSectionList* owner) : TSectionBase(owner)
+{
+    UpdateSpacing();
+}
+
+std::unique_ptr<TSectionBase> TParagraphSpace::Clone(TSectionList* owner) const
+{
+    return std::make_unique<TParagraphSpace>(owner, *this);
+}
+
+void TParagraphSpace::UpdateSpacing()
+{
+    DrawHeight = ScaleByFontSize(14, ParentSectionList->DefFontSize);
+    SectionHeight = DrawHeight;
+}
+
+void TParagraphSpace::CopyToClipboard(ClipBuffer& buffer)
+{
+    const TSectionList* doc = ParentSectionList;
+    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+        buffer.AddTextCR(u"");
+}
+
+THeadingSpace::THeadingSpace(TSectionList* owner, int level) : TSectionBase(owner), HeadingSize(level)
+{
+    UpdateSpacing();
+}
+
+std::unique_ptr<TSectionBase> THeadingSpace::Clone(TSectionList* owner) const
+{
+    return std::make_unique<THeadingSpace>(owner, *this);
+}
+
+void THeadingSpace::UpdateSpacing()
+{
+    static constexpr int kSpace[7] = {8, 16, 12, 10, 8, 6, 4};
+    const int level = HeadingSize >= 0 && HeadingSize <= 6 ? HeadingSize : 0;
+    DrawHeight = ScaleByFontSize(kSpace[level], ParentSectionList->DefFontSize);
+    SectionHeight = DrawHeight;
+}
+
+void THeadingSpace::CopyToClipboard(ClipBuffer& buffer)
+{
+    const TSectionList* doc = ParentSectionList;
+    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+        buffer.AddTextCR(u"");
+}
+
+THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TSectionBase(owner)
+{
+    if (const TAttribute* a = attributes.Find(TagSymbol::SizeSy); a && a->Value >= 1 && a->Value <= 20)
+        VSize = a->Value;
+    if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy); a && a->Value > 0) {
+        if (a->Name.contains(QLatin1Char('%'))) {
+            if (a->Value <= 100) {
+                HasWidth = true;
+                Percent = true;
+                HWidth = a->Value;
+            }
+        } else {
+            HasWidth = true;
+            HWidth = a->Value;
+        }
+    }
+    UpdateSpacing();
+}
+
+THorzLine::THorzLine(TSectionList* owner, const THorzLine& other)
+    : TSectionBase(owner, other), VSize(other.VSize), HasWidth(other.HasWidth), HWidth(other.HWidth),
+      Percent(other.Percent)
+{
+}
+
+std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* owner) const
+{
+    return std::make_unique<THorzLine>(owner, *this);
+}
+
+void THorzLine::UpdateSpacing()
+{
+    DrawHeight = ScaleByFontSize(20, ParentSectionList->DefFontSize) + VSize - 2;
+    SectionHeight = DrawHeight;
+}
+
+void THorzLine::CopyToClipboard(ClipBuffer& buffer)
+{
+    const TSectionList* doc = ParentSectionList;
+    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+        buffer.AddTextCR(u"");
+}
