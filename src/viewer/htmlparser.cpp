@@ -504,7 +504,7 @@ void HtmlParser::DoBreak(int level)
     }
     EnsureSection(level);
     if (section_->IsEmpty())
-        section_->AddText(u" ");
+        section_->Buff = QStringLiteral(" ");   // so that the empty line has height
     const TextAlign saved = align_;
     align_ = section_->Align;
     StartSection(level);
