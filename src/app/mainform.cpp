@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/glyphs.h"
+#include "app/settingsfile.h"
 #include "platform/commandwrapper.h"
 #include "platform/editcontrol.h"
 #include "platform/programstart.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
@@ -57,6 +59,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
     WireDocumentCommands();
+    WireSettingsCommands();
 
     FormCreate();
 }
@@ -77,12 +80,17 @@ void TFM_MainForm::WireCommand(QAction* action, std::function<void()> command)
 void TFM_MainForm::FormCreate()
 {
     ShowAboutBox(this);
+    SettingsPath = ::SettingsPath(services_.programFolder);
     appTitle_ = document_->AppTitle();
     resize(kDesignSize);
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
+    Run([this] { LoadSettings(); });
     Run([this] { document_->NewDocument(); });
     SetStatusText(QStringLiteral(" "));
+    RecentFiles.clear();
+    FileMenuBaseCount = int(File1->actions().size());
+    Run([this] { RebuildHistoryMenu(); });
 }
 
 void TFM_MainForm::showEvent(QShowEvent* event)
@@ -108,6 +116,8 @@ bool TFM_MainForm::FormCloseQuery()
 
 void TFM_MainForm::FormClose()
 {
+    if (MNU_AutoSave->isChecked())
+        SaveSettings();
 }
 
 void TFM_MainForm::closeEvent(QCloseEvent* event)
@@ -174,12 +184,15 @@ void TFM_MainForm::StatusTextChanged(const QString& text)
 
 void TFM_MainForm::DocumentStarted()
 {
+    RebuildHistoryMenu();
 }
 
-void TFM_MainForm::DocumentOpened(const QString&)
+void TFM_MainForm::DocumentOpened(const QString& path)
 {
+    RecordRecentFile(path, HistoryMenuUpdate::Rebuild);
 }
 
-void TFM_MainForm::DocumentRenamed(const QString&)
+void TFM_MainForm::DocumentRenamed(const QString& path)
 {
+    RecordRecentFile(path, HistoryMenuUpdate::Keep);
 }

@@ -18,6 +18,7 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class QToolButton;
+struct MainSettings;
 
 // The one main window: tool bar, directory bar, the editor and preview
 // pages, the bottom panel with the tab strip, and the main menu. Handlers
@@ -138,10 +139,27 @@ public:
     QAction* MNU_SaveSetting = nullptr;
     QAction* AboutKivo1 = nullptr;
 
+    // --- Settings file and recent files (mainform_settings.cpp) ---------
+    QString SettingsPath;
+    QStringList RecentFiles;
+    // File menu items of the design; those past it are history items.
+    int FileMenuBaseCount = 0;
+    QString BrowserPath;
+    // Held here until the preview's viewer takes it.
+    QString ViewerFixedFontName = QStringLiteral("Courier New");
+
+    void LoadSettings();
+    void SaveSettings();
+    void RebuildHistoryMenu();
+    void HistoryItemClick(const QString& path);
+
     // --- Commands ------------------------------------------------------
     void NewKivoWindow1Click();
     void BT_EXITClick();
     void AboutKivo1Click();
+    void MNU_WordWrapClick();
+    void MNU_EditorFontClick();
+    void Mnu_SaveSettingsClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -161,6 +179,11 @@ private:
     void BuildPullDownMenus();
     void BuildMainMenu();
     void WireDocumentCommands();
+    void WireSettingsCommands();
+    MainSettings CurrentSettings() const;
+    void ApplyWordWrap();
+    enum class HistoryMenuUpdate { Rebuild, Keep };
+    void RecordRecentFile(const QString& path, HistoryMenuUpdate update);
     void ShowPage(int index);
 
     // DocumentObserver

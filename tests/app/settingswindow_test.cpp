@@ -1,0 +1,309 @@
+// The options of the settings file as the main window loads, changes and saves them.
+#include "mainwindowfixture.h"
+#include "platform/editcontrol.h"
+#include "platform/profile.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QScreen>
+#include <QScrollBar>
+#include <QToolButton>
+
+namespace {
+
+class SettingsWindow : public MainWindowTest {
+protected:
+    QString IniPath() const { return Path(QStringLiteral("KIVO.INI")); }
+
+    void WriteIni(const QByteArray& bytes) const
+    {
+        QFile file(IniPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QString Stored(const QString& section, const QString& key) const
+    {
+        return Profile(IniPath()).ReadString(section, key, QStringLiteral("<absent>"));
+    }
+
+    static bool Wraps(const TFM_MainForm& form)
+    {
+        return form.HTML_WINDOW->lineWrapMode() == QPlainTextEdit::WidgetWidth;
+    }
+};
+
+TEST_F(SettingsWindow, WithoutASettingsFileTheWindowIsCentredAndWraps)
+{
+    TFM_MainForm& form = Start();
+    EXPECT_EQ(form.size(), QSize(600, 388));
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_LE((form.geometry().center() - screen.center()).manhattanLength(), 6);
+    EXPECT_TRUE(form.MNU_WordWrap->isChecked());
+    EXPECT_TRUE(Wraps(form));
+    EXPECT_EQ(form.HTML_WINDOW->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    EXPECT_TRUE(form.MNU_AutoSave->isChecked());
+    EXPECT_TRUE(form.MNU_ShowImage->isChecked());
+    EXPECT_TRUE(form.MNU_DirBtn->isChecked());
+    EXPECT_FALSE(form.MNU_AutoBR->isChecked());
+    EXPECT_EQ(form.BrowserPath, QString());
+    EXPECT_EQ(form.ViewerFixedFontName, QStringLiteral("Courier New"));
+    EXPECT_FALSE(QFile::exists(IniPath()));
+
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("Editor", "WordWrap"), "1");
+    EXPECT_EQ(Stored("Windows", "WinState"), "0");
+    EXPECT_EQ(Stored("Windows", "Width"), "600");
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(SettingsWindow, StoredOptionsTakeEffect)
+{
+    WriteIni("[Windows]\r\nWinState=0\r\nTop=40\r\nLeft=30\r\nHeight=300\r\nWidth=0x258\r\nAutoSave=0\r\n"
+             "[Editor]\r\nAutoLineBreak=1\r\nShowDir=0\r\nHIDECFGBTN=1\r\n"
+             "TEXT Name=Liberation Mono\r\nTEXT Size=14\r\nTEXT Color=clMaroon\r\nTEXT Style=0101\r\n"
+             "[PREVIEW]\r\nImage=0\r\nFixFontName=Liberation Mono\r\nBrowser=/usr/bin/my browser\r\n"
+             "TEXT Name=Liberation Serif\r\nTEXT Size=11\r\nTEXT Color=$00FF0000\r\nTEXT Style=1000\r\n");
+    TFM_MainForm& form = Start();
+    EXPECT_EQ(form.pos(), QPoint(30, 40));
+    EXPECT_EQ(form.size(), QSize(600, 300));
+    EXPECT_FALSE(form.MNU_WordWrap->isChecked());  // no WordWrap key
+    EXPECT_FALSE(Wraps(form));
+    EXPECT_FALSE(form.MNU_AutoSave->isChecked());
+    EXPECT_TRUE(form.MNU_AutoBR->isChecked());
+    EXPECT_FALSE(form.MNU_DirBtn->isChecked());
+    EXPECT_TRUE(form.PA_DIRBTN->isHidden());
+    EXPECT_TRUE(form.BT_CfgDirBtn->isHidden());
+    EXPECT_FALSE(form.MNU_ShowImage->isChecked());
+    EXPECT_EQ(form.ViewerFixedFontName, QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(form.BrowserPath, QStringLiteral("/usr/bin/my browser"));
+
+    const QFont editorFont = form.HTML_WINDOW->font();
+    EXPECT_EQ(editorFont.family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(editorFont.pointSize(), 14);
+    EXPECT_TRUE(editorFont.italic() && editorFont.strikeOut());
+    EXPECT_FALSE(editorFont.bold() || editorFont.underline());
+    EXPECT_EQ(form.HTML_WINDOW->palette().color(QPalette::Text), QColor(0x80, 0, 0));
+    EXPECT_EQ(form.LB_VFONT->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_TRUE(form.LB_VFONT->font().bold());
+    EXPECT_EQ(form.LB_VFONT->palette().color(QPalette::WindowText), QColor(0, 0, 0xFF));
+}
+
+TEST_F(SettingsWindow, MaximisedIgnoresTheRectangleAndMissingFontsKeepTheDesign)
+{
+    WriteIni("[Windows]\r\nWinState=2\r\nTop=1\r\nLeft=2\r\nHeight=3\r\nWidth=4\r\n[Editor]\r\nWordWrap=1\r\n");
+    QFont designViewerFont;
+    {
+        // The same window without a settings file shows the design fonts.
+        TFM_MainForm& plain = Start();
+        designViewerFont = plain.LB_VFONT->font();
+        window.reset();
+    }
+    WriteIni("[Windows]\r\nWinState=2\r\nTop=1\r\nLeft=2\r\nHeight=3\r\nWidth=4\r\n[Editor]\r\nWordWrap=1\r\n");
+    TFM_MainForm& form = Start();
+    EXPECT_TRUE(form.windowState() & Qt::WindowMaximized);
+    EXPECT_NE(form.pos(), QPoint(2, 1));
+    EXPECT_TRUE(form.MNU_WordWrap->isChecked());
+    EXPECT_EQ(form.LB_VFONT->font(), designViewerFont);
+
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("Windows", "WinState"), "2");
+}
+
+TEST_F(SettingsWindow, AGarbageFileStartsWithDefaults)
+{
+    WriteIni("\xEF\xBB\xBFnonsense\r\n[Windows\r\nWinState=maybe\r\nTop=x\r\nWidth=-\r\n[Windows]\r\nHeight=0x\r\n"
+             "[Editor]\r\nWordWrap=on\r\nShowDir=\r\nTEXT Name=Liberation Sans\r\nTEXT Size=huge\r\n"
+             "TEXT Color=sort of red\r\nTEXT Style=10\r\n[Editor]\r\nAutoLineBreak=1");
+    TFM_MainForm& form = Start();
+    EXPECT_EQ(form.size(), QSize(600, 388));
+    EXPECT_FALSE(form.isMaximized() || form.isMinimized());
+    EXPECT_FALSE(form.MNU_WordWrap->isChecked());
+    EXPECT_TRUE(form.MNU_DirBtn->isChecked());
+    EXPECT_TRUE(form.MNU_AutoBR->isChecked());  // from the second part of [Editor]
+    EXPECT_EQ(form.HTML_WINDOW->font().family(), QStringLiteral("Liberation Sans"));
+    EXPECT_TRUE(form.HTML_WINDOW->font().bold());
+    EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(SettingsWindow, OptionCommands)
+{
+    TFM_MainForm& form = Start();
+    for (QAction* item : {form.MNU_EditorFont, form.MNU_WordWrap, form.MNU_AutoSave, form.MNU_SaveSetting})
+        EXPECT_TRUE(item->isEnabled()) << item->text().toStdString();
+
+    form.MNU_WordWrap->trigger();
+    EXPECT_FALSE(form.MNU_WordWrap->isChecked());
+    EXPECT_FALSE(Wraps(form));
+    EXPECT_NE(form.HTML_WINDOW->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    form.MNU_WordWrap->trigger();
+    EXPECT_TRUE(Wraps(form));
+
+    QFont chosen(QStringLiteral("Liberation Serif"));
+    chosen.setPointSize(16);
+    chosen.setUnderline(true);
+    prompts.fonts = {std::nullopt, chosen};
+    const QFont before = form.HTML_WINDOW->font();
+    form.MNU_EditorFont->trigger();  // cancelled
+    EXPECT_EQ(form.HTML_WINDOW->font(), before);
+    form.MNU_EditorFont->trigger();
+    EXPECT_EQ(form.HTML_WINDOW->font().family(), QStringLiteral("Liberation Serif"));
+    EXPECT_FALSE(QFile::exists(IniPath()));  // stored only by a save
+
+    form.MNU_AutoSave->trigger();
+    EXPECT_FALSE(form.MNU_AutoSave->isChecked());
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("Windows", "AutoSave"), "0");
+    EXPECT_EQ(Stored("Editor", "TEXT Name"), "Liberation Serif");
+    EXPECT_EQ(Stored("Editor", "TEXT Size"), "16");
+    EXPECT_EQ(Stored("Editor", "TEXT Style"), "0010");
+    EXPECT_TRUE(prompts.AllAnswered());
+}
+
+TEST_F(SettingsWindow, ClosingSavesOnlyWithAutoSave)
+{
+    TFM_MainForm& form = Start();
+    form.show();
+    form.MNU_AutoSave->trigger();  // off
+    EXPECT_TRUE(form.close());
+    EXPECT_FALSE(QFile::exists(IniPath()));
+    window.reset();
+
+    TFM_MainForm& again = Start();
+    again.show();
+    EXPECT_TRUE(again.MNU_AutoSave->isChecked());
+    again.HTML_WINDOW->ReplaceSelection(QStringLiteral("unsaved"), UndoMode::Allowed);
+    prompts.answers = {Answer::Cancel};
+    EXPECT_FALSE(again.close());
+    EXPECT_FALSE(QFile::exists(IniPath()));
+    prompts.answers = {Answer::No};  // the document is dropped, the options are saved
+    EXPECT_TRUE(again.close());
+    EXPECT_EQ(Stored("Windows", "AutoSave"), "1");
+}
+
+TEST_F(SettingsWindow, OptionsSurviveARestart)
+{
+    TFM_MainForm& first = Start();
+    first.show();
+    first.move(50, 60);
+    first.resize(640, 420);
+    first.MNU_WordWrap->trigger();
+    first.MNU_AutoBR->setChecked(true);
+    first.MNU_ShowImage->setChecked(false);
+    QFont chosen(QStringLiteral("Liberation Mono"));
+    chosen.setPointSize(13);
+    chosen.setBold(true);
+    prompts.fonts = {chosen};
+    first.MNU_EditorFont->trigger();
+    first.BrowserPath = QStringLiteral("/opt/browser");
+    EXPECT_TRUE(first.close());
+    window.reset();
+
+    TFM_MainForm& second = Start();
+    EXPECT_EQ(second.pos(), QPoint(50, 60));
+    EXPECT_EQ(second.size(), QSize(640, 420));
+    EXPECT_FALSE(second.MNU_WordWrap->isChecked());
+    EXPECT_FALSE(Wraps(second));
+    EXPECT_TRUE(second.MNU_AutoBR->isChecked());
+    EXPECT_FALSE(second.MNU_ShowImage->isChecked());
+    EXPECT_EQ(second.HTML_WINDOW->font().family(), QStringLiteral("Liberation Mono"));
+    EXPECT_EQ(second.HTML_WINDOW->font().pointSize(), 13);
+    EXPECT_TRUE(second.HTML_WINDOW->font().bold());
+    EXPECT_EQ(second.BrowserPath, QStringLiteral("/opt/browser"));
+}
+
+TEST_F(SettingsWindow, AnUnwritableSettingsFolderDoesNotStopTheProgram)
+{
+    // The program's folder holds the documents but the settings file is a
+    // folder, so it can be neither read nor written.
+    ASSERT_TRUE(QDir(folder.path()).mkdir(QStringLiteral("KIVO.INI")));
+    TFM_MainForm& form = Start();
+    form.show();
+    EXPECT_TRUE(prompts.asked.empty());
+
+    const QString page = Path(QStringLiteral("page.htm"));
+    QFile file(page);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<HTML></HTML>");
+    file.close();
+    prompts.files = {page};
+    form.Open1->trigger();
+    const QString failure = QStringLiteral("Unable to write to ") + IniPath();
+    EXPECT_EQ(prompts.Messages(), QStringList{failure});
+    EXPECT_EQ(form.Document().DocumentFileName(), page);
+    EXPECT_FALSE(form.Document().DocumentModified());
+
+    form.HTML_WINDOW->ReplaceSelection(QStringLiteral("edited "), UndoMode::Allowed);
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(prompts.Messages(), QStringList({failure, failure}));
+    EXPECT_EQ(prompts.asked.back().kind, MessageKind::Error);
+
+    // Closing still ends the program after reporting the failed save.
+    prompts.answers = {Answer::No};
+    EXPECT_TRUE(form.close());
+    EXPECT_EQ(prompts.Messages().size(), 4);
+}
+
+// Run as a child process by the test below: one run of the program.
+TEST(SettingsRestartChild, Run)
+{
+    const QString folderPath = qEnvironmentVariable("KIVO_RESTART_FOLDER");
+    const QString phase = qEnvironmentVariable("KIVO_RESTART_PHASE");
+    if (folderPath.isEmpty())
+        GTEST_SKIP() << "only run as a child of SettingsWindow.OptionsSurviveARealRestart";
+    ScriptedPrompts prompts;
+    RecordingStarter starter;
+    PlatformServices services;
+    services.prompts = &prompts;
+    services.starter = &starter;
+    services.programFolder = folderPath;
+    services.programFile = folderPath + QStringLiteral("/kivopro32");
+    ModalCloser closer;
+    TFM_MainForm form(services, {});
+    form.show();
+    if (phase == QStringLiteral("change")) {
+        form.move(70, 80);
+        form.resize(500, 350);
+        form.MNU_WordWrap->trigger();
+        QFont font(QStringLiteral("Liberation Serif"));
+        font.setPointSize(15);
+        font.setItalic(true);
+        prompts.fonts = {font};
+        form.MNU_EditorFont->trigger();
+        form.MNU_AutoSave->trigger();
+        form.MNU_SaveSetting->trigger();
+        EXPECT_TRUE(form.close());
+    } else {
+        EXPECT_EQ(form.pos(), QPoint(70, 80));
+        EXPECT_EQ(form.size(), QSize(500, 350));
+        EXPECT_FALSE(form.MNU_WordWrap->isChecked());
+        EXPECT_FALSE(form.MNU_AutoSave->isChecked());
+        EXPECT_EQ(form.HTML_WINDOW->font().family(), QStringLiteral("Liberation Serif"));
+        EXPECT_EQ(form.HTML_WINDOW->font().pointSize(), 15);
+        EXPECT_TRUE(form.HTML_WINDOW->font().italic());
+    }
+    EXPECT_EQ(prompts.Messages(), QStringList());
+}
+
+TEST_F(SettingsWindow, OptionsSurviveARealRestart)
+{
+    for (const char* phase : {"change", "compare"}) {
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("KIVO_RESTART_FOLDER"), folder.path());
+        env.insert(QStringLiteral("KIVO_RESTART_PHASE"), QString::fromLatin1(phase));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(env);
+        child.setProcessChannelMode(QProcess::MergedChannels);
+        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=SettingsRestartChild.Run")});
+        ASSERT_TRUE(child.waitForFinished(120000)) << phase;
+        const QString output = QString::fromLocal8Bit(child.readAll());
+        EXPECT_EQ(child.exitCode(), 0) << phase << "\n" << output.toStdString();
+        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+    }
+}
+
+}  // namespace
