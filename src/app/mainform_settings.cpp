@@ -107,6 +107,8 @@ void TFM_MainForm::LoadSettings()
         break;
     }
 
+    // The preview's viewer, once the window has one, takes its image display
+    // from this check mark and its default font from LB_VFONT below.
     MNU_ShowImage->setChecked(s.showImage);
     ViewerFixedFontName = s.fixFontName;
     MNU_AutoBR->setChecked(s.autoLineBreak);
