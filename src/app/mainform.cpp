@@ -59,6 +59,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
     WireDocumentCommands();
+    WireTagCommands();
     WireSettingsCommands();
 
     FormCreate();
@@ -105,6 +106,7 @@ void TFM_MainForm::showEvent(QShowEvent* event)
 
 void TFM_MainForm::FormActivate()
 {
+    CopyTagMenus();
     if (!arguments_.isEmpty())
         Run([this] { document_->LoadHtmlFile(arguments_.front()); });
 }

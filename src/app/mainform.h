@@ -2,6 +2,7 @@
 
 #include "app/documentfiles.h"
 #include "app/services.h"
+#include "editing/contextmenu.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -161,6 +162,20 @@ public:
     void MNU_EditorFontClick();
     void Mnu_SaveSettingsClick();
 
+    // --- Tag editing (mainform_tags.cpp) --------------------------------
+    // Shift alone went down in the editor and no key was released or click
+    // made since; the context menu then selects the caret's line.
+    bool ShiftOnlyDown = false;
+    EditorContextMenu PopHTMLItems;
+    void BT_PullDownBtnClick(QWidget* button);
+    void MNU_FmtLineClick();
+    void PopHTMLPopup();
+    void RemoveTag1Click();
+    void UpdateLineStatus();
+    void HTML_WINDOWKeyDown(int key, Qt::KeyboardModifiers modifiers);
+    void HTML_WINDOWKeyPress(int key);
+    void HTML_WINDOWClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -179,6 +194,8 @@ private:
     void BuildPullDownMenus();
     void BuildMainMenu();
     void WireDocumentCommands();
+    void WireTagCommands();
+    void CopyTagMenus();
     void WireSettingsCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
