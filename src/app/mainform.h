@@ -176,6 +176,9 @@ public:
     void HTML_WINDOWKeyPress(int key);
     void HTML_WINDOWClick();
 
+    // --- Bookmarks and links (mainform_links.cpp) -----------------------
+    void BT_KivoLinkClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -195,6 +198,7 @@ private:
     void BuildMainMenu();
     void WireDocumentCommands();
     void WireTagCommands();
+    void WireLinkCommands();
     void CopyTagMenus();
     void WireSettingsCommands();
     MainSettings CurrentSettings() const;
