@@ -154,3 +154,12 @@ void TCell::CopyToClipboard(ClipBuffer& buffer)
         section->CopyToClipboard(buffer);
     }
 }
+
+void TCell::ShiftBy(int dy, int dcurs)
+{
+    StartY += dy;
+    StartCurs += dcurs;
+    IMgr.ShiftBy(dy);
+    for (auto& section : Items)
+        section->ShiftBy(dy, dcurs);
+}

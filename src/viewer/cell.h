@@ -33,6 +33,7 @@ public:
     int FindString(int from, const QString& text, MatchCase matchCase);
     bool CursorToXY(Canvas& canvas, int pos, int& x, int& y);
     void CopyToClipboard(ClipBuffer& buffer);
+    void ShiftBy(int dy, int dcurs);
 
     std::vector<std::unique_ptr<TSectionBase>> Items;
     IndentManager IMgr;

@@ -126,8 +126,20 @@ TCellObj* ThtmlTable::AddCell(std::unique_ptr<TCellObj> cell)
 
 void ThtmlTable::UpdateFonts()
 {
+    minMaxValid_ = false;
     Caption->Cell->UpdateFonts();
     for (TCellList& row : Rows)
         for (auto& cell : row)
             cell->Cell->UpdateFonts();
+}
+
+void ThtmlTable::ShiftBy(int dy, int dcurs)
+{
+    TSectionBase::ShiftBy(dy, dcurs);
+    DrawY += dy;
+    Caption->Cell->ShiftBy(dy, dcurs);
+    for (TCellList& row : Rows)
+        for (auto& cell : row)
+            if (cell->ColSpan > 0)
+                cell->Cell->ShiftBy(dy, dcurs);
 }

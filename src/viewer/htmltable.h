@@ -53,6 +53,7 @@ public:
     void CopyToClipboard(ClipBuffer& buffer) override;
     void UpdateFonts() override;
     void MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth) override;
+    void ShiftBy(int dy, int dcurs) override;
 
     std::vector<TCellList> Rows;
     std::unique_ptr<TCellObj> Caption;
@@ -92,6 +93,11 @@ public:
     int CellContentX(int column) const;
 
 private:
+    // Column minimums, maximums and percentages depend on the content and the
+    // fonts only, so they are worked out once per table, not once per layout.
+    bool minMaxValid_ = false;
+    std::vector<int> cachedMins_, cachedMaxs_, cachedPercents_;
+
     void GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<int>& maxs);
     void GetAbsoluteWidths(int width);
     void GetWidths(Canvas& canvas, int width);

@@ -105,3 +105,14 @@ int IndentManager::GetLevelClear() const
             bottom = std::max(bottom, r.YB);
     return bottom + 1;
 }
+
+void IndentManager::ShiftBy(int dy)
+{
+    for (auto* list : {&left_, &right_}) {
+        for (IndentRec& r : *list) {
+            r.YT += dy;
+            if (r.YB != OpenBottom)
+                r.YB += dy;
+        }
+    }
+}

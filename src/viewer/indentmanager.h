@@ -33,6 +33,7 @@ public:
     void GetClearY(int& clearLeft, int& clearRight) const;
     void SetLevel(int y, int level);
     int GetLevelClear() const;
+    void ShiftBy(int dy);
 
     int LeftEdge() const { return leftEdge_; }
     int RightEdge() const { return rightEdge_; }

@@ -37,6 +37,13 @@ public:
     virtual void UpdateFonts() { UpdateSpacing(); }
     virtual void UpdateSpacing() {}
     virtual void MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth);
+    // Moves a finished layout down by dy pixels and on by dcurs positions,
+    // which is what laying it out again there would give.
+    virtual void ShiftBy(int dy, int dcurs)
+    {
+        YValue += dy;
+        StartCurs += dcurs;
+    }
 
     TSectionList* ParentSectionList;
     int DrawHeight = 0;      // height taken in the flow

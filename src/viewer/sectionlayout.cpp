@@ -93,18 +93,19 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
         }
         // A text run up to the next font change or marker.
         const int run = Fonts.IndexAt(pos);
-        const int runEnd = Fonts.RunEnd(run, length);
-        int end = pos + 1;
-        while (end < runEnd && Buff[end] != TextMarkers::Image && Buff[end] != TextMarkers::Control)
-            ++end;
-        const TFontObj& font = Fonts[run];
-        canvas.SelectFont(font.Font.ToCanvasFont());
         const int left = width - used;
         // Every character is at least a pixel wide, so no more than `left`
-        // characters can fit: measuring stays bounded in huge paragraphs.
-        const int cap = std::min(end - pos, std::max(left, 0) + 1);
+        // characters can fit: looking further would make huge paragraphs slow.
+        const int limit = std::min(Fonts.RunEnd(run, length), pos + std::max(left, 0) + 1);
+        int end = pos + 1;
+        while (end < limit && Buff[end] != TextMarkers::Image && Buff[end] != TextMarkers::Control)
+            ++end;
+        const bool wholeRun = end < limit || end == Fonts.RunEnd(run, length);
+        const TFontObj& font = Fonts[run];
+        canvas.SelectFont(font.Font.ToCanvasFont());
+        const int cap = end - pos;
         const int capWidth = canvas.TextWidth(text.mid(pos, cap)) - font.Overhang;
-        if (cap == end - pos && capWidth <= left) {
+        if (wholeRun && capWidth <= left) {
             used += capWidth;
             contentSeen = true;
             pos = end;

@@ -164,6 +164,15 @@ void TSection::UpdateFonts()
     UpdateSpacing();
 }
 
+void TSection::ShiftBy(int dy, int dcurs)
+{
+    TSectionBase::ShiftBy(dy, dcurs);
+    for (LineRec& line : Lines)
+        line.Top += dy;
+    for (auto& image : Images)
+        image->DrawYY += dy;
+}
+
 TImageObj* TSection::ImageAt(int pos) const
 {
     // Images are appended in text order.

@@ -56,6 +56,7 @@ public:
     bool CursorToXY(Canvas& canvas, int pos, int& x, int& y) override;
     void UpdateFonts() override;
     void MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth) override;
+    void ShiftBy(int dy, int dcurs) override;
 
     QString Buff;
     TFontList Fonts;

@@ -80,6 +80,12 @@ int ThtmlTable::Slack() const
 
 void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<int>& maxs)
 {
+    if (minMaxValid_) {
+        mins = cachedMins_;
+        maxs = cachedMaxs_;
+        Percents = cachedPercents_;
+        return;
+    }
     mins.assign(size_t(NumCols), 0);
     maxs.assign(size_t(NumCols), 0);
     Percents.assign(size_t(NumCols), 0);
@@ -143,6 +149,10 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
             }
         }
     }
+    cachedMins_ = mins;
+    cachedMaxs_ = maxs;
+    cachedPercents_ = Percents;
+    minMaxValid_ = true;
 }
 
 void ThtmlTable::GetAbsoluteWidths(int width)
@@ -369,8 +379,10 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWi
             cell.Ht = Sum(RowHeights, r, cell.RowSpan);
             const int free = cell.Ht - cell.VSize - CellSpacing - 2 * CellPadding;
             cell.YIndent = cell.VertAlign == VAlign::Top ? 0 : cell.VertAlign == VAlign::Middle ? free / 2 : free;
-            cell.Cell->DoLogic(canvas, rowY + CellPadding + CellSpacing + cell.YIndent,
-                               std::max(0, cell.Wd - Slack()), cellWidest, curs);
+            // Its layout at this width is known: moving it is laying it out again here.
+            const int contentY = rowY + CellPadding + CellSpacing + cell.YIndent;
+            cell.Cell->ShiftBy(contentY - cell.Cell->StartY, curs - cell.Cell->StartCurs);
+            curs += cell.Cell->Len;
         }
         rowY += RowHeights[size_t(r)];
     }
