@@ -288,10 +288,15 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
                     ++end;
             } else if (Buff[end] != TextMarkers::Image && Buff[end] != TextMarkers::Control) {
                 // The break falls inside a word: back to the last blank, image or control.
+                // Images floating at the line's start are beside the line, not in it.
+                int firstContent = pos;
+                while (firstContent < end && Buff[firstContent] == TextMarkers::Image && ImageAt(firstContent)
+                       && ImageAt(firstContent)->Floats())
+                    ++firstContent;
                 int back = end - 1;
-                while (back >= pos && !IsBreakChar(Buff[back]))
+                while (back >= firstContent && !IsBreakChar(Buff[back]))
                     --back;
-                if (back >= pos) {
+                if (back >= firstContent) {
                     end = back + 1;
                 } else {
                     // A word longer than the line keeps its whole self and its blanks.

@@ -254,7 +254,7 @@ void TParagraphSpace::UpdateSpacing()
 void TParagraphSpace::CopyToClipboard(ClipBuffer& buffer)
 {
     const TSectionList* doc = ParentSectionList;
-    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+    if (doc->SelStart < StartCurs && doc->SelEnd > StartCurs)
         buffer.AddTextCR(u"");
 }
 
@@ -279,7 +279,7 @@ void THeadingSpace::UpdateSpacing()
 void THeadingSpace::CopyToClipboard(ClipBuffer& buffer)
 {
     const TSectionList* doc = ParentSectionList;
-    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+    if (doc->SelStart < StartCurs && doc->SelEnd > StartCurs)
         buffer.AddTextCR(u"");
 }
 
@@ -322,6 +322,6 @@ void THorzLine::UpdateSpacing()
 void THorzLine::CopyToClipboard(ClipBuffer& buffer)
 {
     const TSectionList* doc = ParentSectionList;
-    if (doc->SelStart <= StartCurs && doc->SelEnd > StartCurs)
+    if (doc->SelStart < StartCurs && doc->SelEnd > StartCurs)
         buffer.AddTextCR(u"");
 }
