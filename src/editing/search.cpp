@@ -14,6 +14,8 @@
 namespace {
 
 constexpr qint64 kProgressIntervalMs = 100;
+// Characters of rewritten text that go into the editor in one replacement.
+constexpr int kStretchLength = 256 * 1024;
 
 struct Match {
     int line = -1;
@@ -69,6 +71,86 @@ Match FindFrom(const EditControl& edit, const LineSearcher& searcher, Match from
     return {};
 }
 
+// Replaces every match from `origin` on. The text from the first to the last
+// match of a stretch of lines is rewritten with one replacement, so a long
+// run costs a few edits of the editor instead of one per match; between
+// stretches the window may repaint.
+int ReplaceAll(EditControl& edit, const LineSearcher& searcher, const QString& replacement, Match origin,
+               const std::function<void()>& progress)
+{
+    const int length = searcher.Length();
+    const QString lineBreak = QStringLiteral("\r\n");
+    QElapsedTimer sinceFlush;
+    sinceFlush.start();
+
+    int replaced = 0;
+    int lastStart = -1;
+    bool open = false;     // a stretch has begun and is not yet written
+    int stretchStart = 0;  // its position in the editor
+    int consumed = 0;      // characters of the editor's text it replaces
+    QString rewritten;     // what replaces them
+    int lastInStretch = 0; // offset of its last replacement in `rewritten`
+    QString gap;           // unchanged text since the stretch's last match
+
+    const auto flush = [&] {
+        if (!open)
+            return;
+        edit.SetSelection(stretchStart, consumed);
+        edit.ReplaceSelection(rewritten);
+        lastStart = stretchStart + lastInStretch;
+        open = false;
+        rewritten.clear();
+        if (progress)
+            progress();
+        sinceFlush.restart();
+    };
+
+    int line = origin.line;
+    int column = origin.column;
+    for (QTextBlock block = edit.document()->findBlockByNumber(line); block.isValid();) {
+        const QString text = block.text();
+        const QString prepared = searcher.Prepare(text);
+        int copiedUpTo = column;
+        for (int found = searcher.Find(prepared, column); found >= 0; found = searcher.Find(prepared, copiedUpTo)) {
+            if (!open) {
+                open = true;
+                stretchStart = edit.LineIndex(line) + found;
+                consumed = 0;
+                gap.clear();
+                copiedUpTo = found;
+            }
+            rewritten += gap;
+            rewritten += QStringView(text).mid(copiedUpTo, found - copiedUpTo);
+            consumed += static_cast<int>(gap.size()) + (found - copiedUpTo) + length;
+            gap.clear();
+            lastInStretch = static_cast<int>(rewritten.size());
+            rewritten += replacement;
+            copiedUpTo = found + length;
+            ++replaced;
+        }
+        const bool last = !block.next().isValid();
+        if (open) {
+            gap += QStringView(text).mid(copiedUpTo);
+            if (!last)
+                gap += lineBreak;
+            if (rewritten.size() > kStretchLength || sinceFlush.elapsed() >= kProgressIntervalMs) {
+                flush();
+                block = edit.document()->findBlockByNumber(line + 1);
+                ++line;
+                column = 0;
+                continue;
+            }
+        }
+        block = block.next();
+        ++line;
+        column = 0;
+    }
+    flush();
+    if (lastStart >= 0)
+        edit.SetSelection(lastStart, static_cast<int>(replacement.size()));
+    return replaced;
+}
+
 }  // namespace
 
 bool SearchEditor(EditControl& edit, const QString& text, int start, Qt::CaseSensitivity caseSensitivity)
@@ -85,53 +167,16 @@ int ReplaceInEditor(EditControl& edit, const QString& text, const QString& repla
                     Qt::CaseSensitivity caseSensitivity, ReplaceCount count, const std::function<void()>& progress)
 {
     const LineSearcher searcher(text, caseSensitivity);
-    Match match = FindFrom(edit, searcher, SearchOrigin(edit, start));
+    if (count == ReplaceCount::All)
+        return ReplaceAll(edit, searcher, replacement, SearchOrigin(edit, start), progress);
+    const Match match = FindFrom(edit, searcher, SearchOrigin(edit, start));
     if (match.line < 0)
         return 0;
-    const int length = searcher.Length();
-    const int replacementLength = static_cast<int>(replacement.size());
-    if (count == ReplaceCount::Once) {
-        const int at = edit.LineIndex(match.line) + match.column;
-        edit.SetSelection(at, length);
-        edit.ReplaceSelection(replacement);
-        edit.SetSelection(at, replacementLength);
-        return 1;
-    }
-
-    // All matches of one line go in with one replacement: the same text as
-    // replacing them one by one, without re-reading the line for each.
-    QElapsedTimer sinceProgress;
-    sinceProgress.start();
-    int replaced = 0;
-    int lastStart = 0;
-    while (match.line >= 0) {
-        const QString line = edit.Line(match.line);
-        const QString prepared = searcher.Prepare(line);
-        QString rewritten;
-        int column = match.column;
-        int copiedUpTo = match.column;
-        int lastColumn = 0;
-        while (column >= 0) {
-            rewritten += QStringView(line).mid(copiedUpTo, column - copiedUpTo);
-            lastColumn = match.column + static_cast<int>(rewritten.size());
-            rewritten += replacement;
-            copiedUpTo = column + length;
-            ++replaced;
-            column = searcher.Find(prepared, copiedUpTo);
-        }
-        const int lineStart = edit.LineIndex(match.line);
-        edit.SetSelection(lineStart + match.column, copiedUpTo - match.column);
-        edit.ReplaceSelection(rewritten);
-        lastStart = lineStart + lastColumn;
-        if (progress && sinceProgress.elapsed() >= kProgressIntervalMs) {
-            progress();
-            sinceProgress.restart();
-        }
-        match = match.line + 1 < edit.document()->blockCount() ? FindFrom(edit, searcher, {match.line + 1, 0})
-                                                                : Match{};
-    }
-    edit.SetSelection(lastStart, replacementLength);
-    return replaced;
+    const int at = edit.LineIndex(match.line) + match.column;
+    edit.SetSelection(at, searcher.Length());
+    edit.ReplaceSelection(replacement);
+    edit.SetSelection(at, static_cast<int>(replacement.size()));
+    return 1;
 }
 
 QString NotFoundMessage(const QString& text)

@@ -122,6 +122,25 @@ TEST(ReplaceInEditor, AllWithAnEmptyReplacementRemovesEachOccurrenceOnce)
     EXPECT_EQ(edit.Text(), QStringLiteral("ab"));
 }
 
+TEST(ReplaceInEditor, AllOnALargeDocumentGivesTheSameTextInSeveralStretches)
+{
+    QString text;
+    for (int i = 0; i < 30000; ++i)
+        text += (i % 7 == 0 ? QStringLiteral("plain line %1\r\n") : QStringLiteral("<b>x</B> and <B>%1</b>\r\n")).arg(i);
+    text += QStringLiteral("<B>");
+    EditControl edit;
+    edit.SetText(text);
+    int progressCalls = 0;
+    const int replaced = ReplaceInEditor(edit, QStringLiteral("<b>"), QStringLiteral("<Strong>"), 1,
+                                         Qt::CaseInsensitive, ReplaceCount::All, [&] { ++progressCalls; });
+    QString expected = text;
+    expected.replace(QStringLiteral("<b>"), QStringLiteral("<Strong>"), Qt::CaseInsensitive);
+    EXPECT_EQ(replaced, 2 * 30000 - 2 * (30000 / 7 + 1) + 1);
+    EXPECT_TRUE(edit.Text() == expected);
+    EXPECT_GE(progressCalls, 2);
+    EXPECT_EQ(SelectionOf(edit), (Selection{edit.TextLength() - 8, 8}));
+}
+
 TEST(ReplaceInEditor, StartsAfterASelectedOccurrence)
 {
     EditControl edit;
