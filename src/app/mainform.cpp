@@ -60,6 +60,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
     WireDocumentCommands();
     WireTagCommands();
+    WireSearchCommands();
     WireLinkCommands();
     WireSettingsCommands();
 

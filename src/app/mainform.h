@@ -20,6 +20,8 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 struct MainSettings;
+class TFM_Replace;
+enum class FindRequest;
 
 // The one main window: tool bar, directory bar, the editor and preview
 // pages, the bottom panel with the tab strip, and the main menu. Handlers
@@ -176,6 +178,22 @@ public:
     void HTML_WINDOWKeyPress(int key);
     void HTML_WINDOWClick();
 
+    // --- Find, replace, clipboard and time stamp (mainform_search.cpp) ---
+    // Created at start-up and kept, with its texts and history, for the run.
+    TFM_Replace* FM_Replace = nullptr;
+    void MNU_FindClick(FindRequest request);
+    void MNU_ReplaceClick();
+    void MNU_JumpLineClick();
+    void Undo1Click();
+    void MNU_CutClick();
+    void MNU_CopyClick();
+    void MNU_PasteClick();
+    void SelectAll1Click();
+    void BT_ClockClick();
+    void BT_ClockMouseMove();
+    // The editor, not the preview, is what the user works in.
+    bool EditorIsActive() const;
+
     // --- Bookmarks and links (mainform_links.cpp) -----------------------
     void BT_KivoLinkClick();
 
@@ -200,6 +218,7 @@ private:
     void WireTagCommands();
     void WireLinkCommands();
     void CopyTagMenus();
+    void WireSearchCommands();
     void WireSettingsCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
