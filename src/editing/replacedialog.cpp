@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -104,6 +105,9 @@ void TFM_Replace::SetMode(FindDialogMode mode)
 Answer TFM_Replace::ShowFindDialog(FindDialogMode mode)
 {
     SetMode(mode);
+    adjustSize();
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
     CB_Find->setFocus();
     CB_Find->lineEdit()->selectAll();
     const int result = exec();
