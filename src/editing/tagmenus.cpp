@@ -39,19 +39,53 @@ void MNU_UpperClick(EditControl& edit, const QString& caption)
     ChangeLetterCase(edit, LetterCaseFromCaption(caption));
 }
 
-ItemCommand WrapIn(const QString& tag)
+void Blinking1Click(EditControl& edit, const QString&)
 {
-    return [tag](EditControl& edit, const QString&) { InsertTagPair(edit, tag); };
+    InsertTagPair(edit, QStringLiteral("BLINK"));
 }
 
-ItemCommand ListOf(const QString& listTag)
+void MNU_EmphasisClick(EditControl& edit, const QString&)
 {
-    return [listTag](EditControl& edit, const QString&) { InsertList(edit, listTag, QStringLiteral("LI")); };
+    InsertTagPair(edit, QStringLiteral("EM"));
 }
 
-ItemCommand Single(const QString& tag)
+void NumberList1Click(EditControl& edit, const QString&)
 {
-    return [tag](EditControl& edit, const QString&) { InsertSingleTag(edit, tag); };
+    InsertList(edit, QStringLiteral("OL"), QStringLiteral("LI"));
+}
+
+void UnNumberList1Click(EditControl& edit, const QString&)
+{
+    InsertList(edit, QStringLiteral("UL"), QStringLiteral("LI"));
+}
+
+void PreformatText1Click(EditControl& edit, const QString&)
+{
+    InsertTagPair(edit, QStringLiteral("PRE"));
+}
+
+void Paragraph1Click(EditControl& edit, const QString&)
+{
+    InsertSingleTag(edit, QStringLiteral("<P>"));
+}
+
+void LineBreakClick(EditControl& edit, const QString&)
+{
+    InsertSingleTag(edit, QStringLiteral("<BR>"));
+}
+
+void HorizontalLine1Click(EditControl& edit, const QString&)
+{
+    InsertSingleTag(edit, QStringLiteral("<HR>"));
+}
+
+ItemCommand MNU_FontColorClick(const ColorHexPicker& pickColorHex)
+{
+    return [pickColorHex](EditControl& edit, const QString&) {
+        QString hex;
+        if (pickColorHex && pickColorHex(hex))
+            InsertFontColor(edit, hex);
+    };
 }
 
 }  // namespace
@@ -80,34 +114,29 @@ void FillFontMenu(QMenu& menu, const TagMenuTarget& target)
     AddItem(menu, target, QStringLiteral("&UnderLine"), Bold1Click, QKeySequence(Qt::CTRL | Qt::Key_U));
     AddItem(menu, target, QStringLiteral("BI&G"), BT_TAGClick);
     AddItem(menu, target, QStringLiteral("S&mall"), BT_TAGClick);
-    AddItem(menu, target, QStringLiteral("Bli&nking"), WrapIn(QStringLiteral("BLINK")));
+    AddItem(menu, target, QStringLiteral("Bli&nking"), Blinking1Click);
     AddItem(menu, target, QStringLiteral("&Strong"), BT_TAGClick);
-    AddItem(menu, target, QStringLiteral("&Emphasis"), WrapIn(QStringLiteral("EM")));
+    AddItem(menu, target, QStringLiteral("&Emphasis"), MNU_EmphasisClick);
     menu.addSeparator();
     AddItem(menu, target, QStringLiteral("U&PPER CASE"), MNU_UpperClick);
     AddItem(menu, target, QStringLiteral("&lower case"), MNU_UpperClick);
     menu.addSeparator();
-    const ColorHexPicker pick = target.pickColorHex;
-    AddItem(menu, target, QStringLiteral("&Color"), [pick](EditControl& edit, const QString&) {
-        QString hex;
-        if (pick && pick(hex))
-            InsertFontColor(edit, hex);
-    });
+    AddItem(menu, target, QStringLiteral("&Color"), MNU_FontColorClick(target.pickColorHex));
 }
 
 void FillFormatMenu(QMenu& menu, const TagMenuTarget& target)
 {
     if (menu.actions().isEmpty())
         AddDoneItem(menu);
-    AddItem(menu, target, QStringLiteral("&Ordered List"), ListOf(QStringLiteral("OL")));
-    AddItem(menu, target, QStringLiteral("&Un-Ordered List"), ListOf(QStringLiteral("UL")));
-    AddItem(menu, target, QStringLiteral("&Preformatted Text"), WrapIn(QStringLiteral("PRE")));
-    AddItem(menu, target, QStringLiteral("P&aragraph"), Single(QStringLiteral("<P>")),
+    AddItem(menu, target, QStringLiteral("&Ordered List"), NumberList1Click);
+    AddItem(menu, target, QStringLiteral("&Un-Ordered List"), UnNumberList1Click);
+    AddItem(menu, target, QStringLiteral("&Preformatted Text"), PreformatText1Click);
+    AddItem(menu, target, QStringLiteral("P&aragraph"), Paragraph1Click,
             QKeySequence(Qt::CTRL | Qt::Key_P));
     menu.addSeparator();
     AddItem(menu, target, QStringLiteral("&Center"), BT_TAGClick);
-    AddItem(menu, target, QStringLiteral("&Line Break"), Single(QStringLiteral("<BR>")),
+    AddItem(menu, target, QStringLiteral("&Line Break"), LineBreakClick,
             QKeySequence(Qt::CTRL | Qt::Key_L));
-    AddItem(menu, target, QStringLiteral("&Horizontal Line"), Single(QStringLiteral("<HR>")),
+    AddItem(menu, target, QStringLiteral("&Horizontal Line"), HorizontalLine1Click,
             QKeySequence(Qt::CTRL | Qt::Key_H));
 }
