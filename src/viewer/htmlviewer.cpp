@@ -1,0 +1,550 @@
+#include "viewer/htmlviewer.h"
+
+#include "platform/busycursor.h"
+#include "platform/kivoerror.h"
+#include "viewer/paintpanel.h"
+#include "viewer/syscolors.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QMetaMethod>
+#include <QScrollBar>
+#include <QStyle>
+#include <algorithm>
+#include <exception>
+
+// Marks a load, a property change or a history move as running; a second
+// one arriving meanwhile (from a handler called back during the first) is
+// ignored by its caller.
+class THTMLViewer::ProcessingGuard {
+public:
+    explicit ProcessingGuard(THTMLViewer& viewer) : viewer_(viewer) { viewer_.processing_ = true; }
+    ~ProcessingGuard() { viewer_.processing_ = false; }
+    ProcessingGuard(const ProcessingGuard&) = delete;
+    ProcessingGuard& operator=(const ProcessingGuard&) = delete;
+
+private:
+    THTMLViewer& viewer_;
+};
+
+THTMLViewer::THTMLViewer(QWidget* parent)
+    : QWidget(parent), defBackground_(SysColors::ButtonFace()), defFontColor_(SysColors::ButtonText()),
+      defHotSpotColor_(QColor(0, 0, 255))
+{
+    panel_ = new TPaintPanel(this);
+    vBar_ = new QScrollBar(Qt::Vertical, this);
+    hBar_ = new QScrollBar(Qt::Horizontal, this);
+    for (QScrollBar* bar : {vBar_, hBar_}) {
+        bar->setFocusPolicy(Qt::NoFocus);
+        bar->hide();
+    }
+    vBar_->setSingleStep(SmallVChange);
+    hBar_->setSingleStep(SmallHChange);
+    connect(vBar_, &QScrollBar::valueChanged, this, [this](int value) {
+        ScrollToY(value);
+        setFocus(Qt::OtherFocusReason);
+    });
+    connect(hBar_, &QScrollBar::valueChanged, this, [this](int value) { SetHScroll(value); });
+
+    autoScroll_.setInterval(100);
+    connect(&autoScroll_, &QTimer::timeout, this, &THTMLViewer::AutoScrollStep);
+
+    document_.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
+    document_.OnError = [this](const QString& message) { emit OnError(message); };
+
+    // Not click focus: a press must see whether the viewer had the focus before it.
+    setFocusPolicy(Qt::TabFocus);
+    setCursor(Qt::IBeamCursor);
+    panel_->setCursor(cursor());
+    resize(150, 150);
+}
+
+THTMLViewer::~THTMLViewer()
+{
+    document_.OnError = nullptr;
+}
+
+// ---- Loading ----------------------------------------------------------
+
+void THTMLViewer::LoadFile(const QString& fileName)
+{
+    if (processing_ || fileName.isEmpty())
+        return;
+    const QString oldFile = currentFile_;
+    const QString oldTitle = documentTitle_;
+    const std::uint32_t oldPosition = Position();
+    try {
+        LoadFileSteps(fileName);
+    } catch (const EParseError&) {
+        // The page is shown as far as it was read; it is the page now shown,
+        // so the history must say so before the error goes on.
+        if (currentFile_ != oldFile)
+            AddHistory(oldFile, oldTitle, oldPosition);
+        throw;
+    }
+    if (currentFile_ != oldFile)
+        AddHistory(oldFile, oldTitle, oldPosition);
+}
+
+void THTMLViewer::LoadFileSteps(const QString& fileName)
+{
+    BusyCursor busy;
+    const qsizetype hash = fileName.indexOf(QLatin1Char('#'));
+    const QString name = hash >= 0 ? fileName.left(hash) : fileName;
+    const QString anchor = hash >= 0 ? fileName.mid(hash + 1) : QString();
+
+    ProcessingGuard guard(*this);
+    if (!QFileInfo(name).isFile())
+        throw KivoError(QStringLiteral("Can't locate file: ") + name);
+    // Read before anything is emptied, so an unreadable file leaves the shown page as it was.
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw FileOpenError(name);
+    const QByteArray bytes = file.readAll();
+
+    StartLoad();
+    std::exception_ptr error;
+    try {
+        HtmlParser parser(document_, nameList_);
+        try {
+            parser.ParseBuffer(bytes);
+        } catch (const KivoError&) {
+            error = std::current_exception();
+        }
+        documentTitle_ = parser.Title;
+        baseHref_ = parser.Base;
+        baseTarget_ = parser.BaseTarget;
+    } catch (const KivoError&) {
+        error = std::current_exception();
+    }
+    const QString previousFile = currentFile_;
+    currentFile_ = QFileInfo(name).absoluteFilePath();
+    Layout();
+    if (!anchor.isEmpty()) {
+        JumpToName(anchor);
+    } else if (currentFile_ != previousFile) {
+        SetHScroll(0);
+        ScrollToY(0);
+    }
+    RepaintPanel();
+    if (error)
+        std::rethrow_exception(error);
+}
+
+void THTMLViewer::StartLoad()
+{
+    document_.Clear();
+    document_.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
+    document_.ShowImages = viewImages_;
+    nameList_.clear();
+    caretPos_ = 0;
+    selAnchor_ = -1;
+    hotSpot_.Clear();
+}
+
+void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
+{
+    if (processing_)
+        return;
+    ProcessingGuard guard(*this);
+    StartLoad();
+    std::exception_ptr error;
+    {
+        HtmlParser parser(document_, nameList_);
+        try {
+            run(parser);
+        } catch (const KivoError&) {
+            error = std::current_exception();
+        }
+        documentTitle_ = parser.Title;
+        baseHref_ = parser.Base;
+        baseTarget_ = parser.BaseTarget;
+    }
+    currentFile_.clear();
+    Layout();
+    SetHScroll(0);
+    ScrollToY(0);
+    RepaintPanel();
+    if (error)
+        std::rethrow_exception(error);
+}
+
+void THTMLViewer::LoadLines(const QStringList& lines)
+{
+    LoadFromParser([&](HtmlParser& parser) { parser.ParseLines(lines); });
+}
+
+void THTMLViewer::LoadBuffer(QByteArrayView buffer)
+{
+    LoadFromParser([&](HtmlParser& parser) { parser.ParseBuffer(buffer); });
+}
+
+void THTMLViewer::ClearDocument()
+{
+    document_.Clear();
+    nameList_.clear();
+    currentFile_.clear();
+    documentTitle_.clear();
+    baseHref_.clear();
+    baseTarget_.clear();
+    hotSpot_.Clear();
+    caretPos_ = 0;
+    selAnchor_ = -1;
+    documentHeight_ = 0;
+    scrollWidth_ = 0;
+    vPos_ = 0;
+    hPos_ = 0;
+    document_.YOff = 0;
+    vBar_->hide();
+    hBar_->hide();
+    ArrangeBars();
+    RepaintPanel();
+}
+
+void THTMLViewer::Layout()
+{
+    emit OnProcessing(true);
+    layingOut_ = true;
+    try {
+        const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vBar_);
+        const int textWidth = width() - 20 - (AllowsVertical(scrollBars_) ? barWidth : 0);
+        int curs = 0;
+        documentHeight_ = document_.DoLogic(measure_, 0, std::max(1, textWidth), scrollWidth_, curs);
+        lastWidth_ = width();
+        ArrangeBars();
+    } catch (...) {
+        layingOut_ = false;
+        emit OnProcessing(false);
+        throw;
+    }
+    layingOut_ = false;
+    emit OnProcessing(false);
+}
+
+void THTMLViewer::ReLayout()
+{
+    if (processing_)
+        return;
+    ProcessingGuard guard(*this);
+    const std::uint32_t position = Position();
+    Layout();
+    SetPosition(position);
+}
+
+void THTMLViewer::ArrangeBars()
+{
+    const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vBar_);
+    const ScrollBarArrangement a =
+        ArrangeScrollBars(width(), height(), barWidth, documentHeight_, scrollWidth_, scrollBars_);
+    panel_->setGeometry(a.Panel);
+
+    const QSignalBlocker blockH(hBar_);
+    hBar_->setGeometry(a.Horizontal.Bounds);
+    hBar_->setRange(0, std::max(0, a.Horizontal.Max - a.Panel.width()));
+    hBar_->setPageStep(std::max(1, a.Horizontal.LargeChange));
+    hBar_->setValue(hPos_);
+    hBar_->setVisible(a.Horizontal.Visible);
+
+    const QSignalBlocker blockV(vBar_);
+    vBar_->setGeometry(a.Vertical.Bounds);
+    vBar_->setRange(0, std::max(0, a.Vertical.Max - a.Panel.height()));
+    vBar_->setPageStep(std::max(1, a.Vertical.LargeChange));
+    vBar_->setValue(vPos_);
+    vBar_->setVisible(a.Vertical.Visible);
+}
+
+// ---- Scrolling and position --------------------------------------------
+
+int THTMLViewer::PanelHeight() const
+{
+    return panel_->height();
+}
+
+int THTMLViewer::HScrollMax() const
+{
+    return hBar_->maximum();
+}
+
+void THTMLViewer::RepaintPanel()
+{
+    panel_->update();
+}
+
+void THTMLViewer::ScrollToY(int y)
+{
+    const int bottom = std::max(0, documentHeight_ - PanelHeight());
+    vPos_ = std::clamp(y, 0, bottom);
+    document_.YOff = vPos_;
+    {
+        const QSignalBlocker block(vBar_);
+        vBar_->setValue(vPos_);
+    }
+    RepaintPanel();
+}
+
+void THTMLViewer::SetHScroll(int x)
+{
+    hPos_ = std::clamp(x, 0, std::max(0, HScrollMax()));
+    {
+        const QSignalBlocker block(hBar_);
+        hBar_->setValue(hPos_);
+    }
+    RepaintPanel();
+}
+
+std::uint32_t THTMLViewer::Position() const
+{
+    int top = 0;
+    int index = 0;
+    if (!document_.FindSectionAtPosition(vPos_, top, index))
+        return 0;
+    return (std::uint32_t(index) << 16) | std::uint32_t((vPos_ - top) & 0xFFFF);
+}
+
+void THTMLViewer::SetPosition(std::uint32_t position)
+{
+    const int index = int(position >> 16);
+    if (index < document_.Count())
+        ScrollToY(document_[index]->YValue + int(position & 0xFFFF));
+}
+
+bool THTMLViewer::JumpToName(const QString& name)
+{
+    QString key = name.startsWith(QLatin1Char('#')) ? name.mid(1) : name;
+    key = key.toUpper();
+    const auto it = nameList_.constFind(key);
+    if (it == nameList_.constEnd() || !it.value())
+        return false;
+    ScrollToY(it.value()->YValue);
+    return true;
+}
+
+bool THTMLViewer::FindText(const QString& text, MatchCase matchCase)
+{
+    if (text.isEmpty())
+        return false;
+    const int found = document_.FindString(caretPos_, text, matchCase);
+    if (found < 0)
+        return false;
+    document_.SelStart = found;
+    document_.SelEnd = found + int(text.size());
+    caretPos_ = document_.SelEnd;
+    int x = 0;
+    int y = 0;
+    if (document_.CursorToXY(measure_, found, x, y)) {
+        if (y < vPos_ || y > vPos_ + PanelHeight() - 20)
+            ScrollToY(y - PanelHeight() / 2);
+    }
+    RepaintPanel();
+    return true;
+}
+
+void THTMLViewer::CopySelection()
+{
+    document_.CopyToClipboard();
+}
+
+QString THTMLViewer::SelectedText()
+{
+    return document_.SelectedText();
+}
+
+QString THTMLViewer::ExpandLinkName(const QString& link, ViewerPathStyle style) const
+{
+    return ::ExpandLinkName(link, baseHref_, currentFile_, style);
+}
+
+// ---- History ------------------------------------------------------------
+
+HistoryEntry THTMLViewer::CurrentEntry() const
+{
+    return HistoryEntry{currentFile_, documentTitle_, PositionObj{Position(), 0}};
+}
+
+void THTMLViewer::AddHistory(const QString& oldFile, const QString& oldTitle, std::uint32_t oldPosition)
+{
+    if (history_.Add(HistoryEntry{oldFile, oldTitle, PositionObj{oldPosition, 0}}, CurrentEntry()))
+        emit OnHistoryChange();
+}
+
+QString THTMLViewer::HistoryFileName(int index) const
+{
+    return index >= 0 && index < history_.Count() ? history_.Entry(index).FileName : QString();
+}
+
+QString THTMLViewer::HistoryTitle(int index) const
+{
+    return index >= 0 && index < history_.Count() ? history_.Entry(index).Title : QString();
+}
+
+void THTMLViewer::SetHistoryIndex(int index)
+{
+    if (index == history_.Index() || index < 0 || index >= history_.Count() || processing_)
+        return;
+    if (!currentFile_.isEmpty())
+        history_.UpdateCurrent(CurrentEntry());
+    const HistoryEntry target = history_.Entry(index);
+    if (target.FileName != currentFile_)
+        LoadFileSteps(target.FileName);
+    SetPosition(target.Position.Pos);
+    history_.SetIndex(index);
+    emit OnHistoryChange();
+}
+
+void THTMLViewer::ClearHistory()
+{
+    if (history_.Clear())
+        emit OnHistoryChange();
+}
+
+// ---- Properties ---------------------------------------------------------
+
+void THTMLViewer::UpdateFontsAndLayout(bool relayout)
+{
+    document_.FontName = defFontName_;
+    document_.PreFontName = defPreFontName_;
+    document_.DefFontSize = defFontSize_;
+    document_.FontColor = defFontColor_;
+    document_.HotSpotColor = defHotSpotColor_;
+    document_.UpdateFonts();
+    if (relayout && HasDocument())
+        ReLayout();
+    RepaintPanel();
+}
+
+void THTMLViewer::SetDefBackground(QColor color)
+{
+    if (processing_)
+        return;
+    defBackground_ = color;
+    document_.SetBackground(color);
+    update();
+    RepaintPanel();
+}
+
+void THTMLViewer::SetDefFontColor(QColor color)
+{
+    defFontColor_ = color;
+    UpdateFontsAndLayout(false);
+}
+
+void THTMLViewer::SetDefHotSpotColor(QColor color)
+{
+    defHotSpotColor_ = color;
+    UpdateFontsAndLayout(false);
+}
+
+void THTMLViewer::SetDefFontSize(int points)
+{
+    defFontSize_ = std::max(6, points);
+    UpdateFontsAndLayout(true);
+}
+
+void THTMLViewer::SetDefFontName(const QString& name)
+{
+    const QString value = name.left(31);
+    if (value.compare(defFontName_, Qt::CaseInsensitive) == 0)
+        return;
+    defFontName_ = value;
+    UpdateFontsAndLayout(true);
+}
+
+void THTMLViewer::SetDefPreFontName(const QString& name)
+{
+    const QString value = name.left(31);
+    if (value.compare(defPreFontName_, Qt::CaseInsensitive) == 0)
+        return;
+    defPreFontName_ = value;
+    UpdateFontsAndLayout(true);
+}
+
+void THTMLViewer::SetViewImages(bool view)
+{
+    if (view == viewImages_ || processing_)
+        return;
+    BusyCursor busy;
+    viewImages_ = view;
+    document_.ShowImages = view;
+    if (HasDocument()) {
+        ProcessingGuard guard(*this);
+        const std::uint32_t position = Position();
+        Layout();
+        SetPosition(position);
+        RepaintPanel();
+    }
+}
+
+void THTMLViewer::SetImageCacheCount(int count)
+{
+    imageCacheCount_ = std::clamp(count, 0, 20);
+}
+
+void THTMLViewer::SetHistoryMaxCount(int count)
+{
+    if (count < 0)
+        return;
+    if (count < history_.MaxCount())
+        ClearHistory();
+    history_.SetMaxCount(count);
+}
+
+void THTMLViewer::SetNoSelect(bool noSelect)
+{
+    noSelect_ = noSelect;
+    if (noSelect) {
+        document_.SelStart = -1;
+        document_.SelEnd = -1;
+        RepaintPanel();
+    }
+}
+
+void THTMLViewer::SetBorderStyle(THTMLBorderStyle style)
+{
+    borderStyle_ = style;
+    update();
+}
+
+void THTMLViewer::SetScrollBars(TScrollStyle style)
+{
+    scrollBars_ = style;
+    if (HasDocument() && !processing_) {
+        ProcessingGuard guard(*this);
+        const std::uint32_t position = Position();
+        Layout();
+        SetPosition(position);
+    } else {
+        ArrangeBars();
+    }
+    RepaintPanel();
+}
+
+// ---- Forms and images ---------------------------------------------------
+
+void THTMLViewer::SubmitForm(const QString& action, const QString& method, const QStringList& results)
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&THTMLViewer::OnFormSubmit)))
+        return;
+    pendingAction_ = action;
+    pendingMethod_ = method;
+    pendingResults_ = results;
+    if (!submitPending_) {
+        submitPending_ = true;
+        QMetaObject::invokeMethod(this, &THTMLViewer::DeliverFormSubmit, Qt::QueuedConnection);
+    }
+}
+
+void THTMLViewer::DeliverFormSubmit()
+{
+    submitPending_ = false;
+    const QString action = std::exchange(pendingAction_, QString());
+    const QString method = std::exchange(pendingMethod_, QString());
+    const QStringList results = std::exchange(pendingResults_, QStringList());
+    emit OnFormSubmit(action, method, results);
+}
+
+QImage THTMLViewer::RequestBitmap(const QString& source)
+{
+    QImage image;
+    emit OnBitmapRequest(source, image);
+    return image;
+}

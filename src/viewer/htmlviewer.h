@@ -1,0 +1,226 @@
+#pragma once
+
+#include "viewer/expandlinkname.h"
+#include "viewer/htmlparser.h"
+#include "viewer/qtcanvas.h"
+#include "viewer/sectionlist.h"
+#include "viewer/viewerhistory.h"
+#include "viewer/viewerscrollbars.h"
+
+#include <QByteArrayView>
+#include <QColor>
+#include <QImage>
+#include <QStringList>
+#include <QTimer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QScrollBar;
+class TPaintPanel;
+
+enum class THTMLBorderStyle { htFocused, htNone, htSingle };
+
+// The HTML viewer: shows a document in a framed panel with two scroll bars,
+// follows links between local pages with a bounded history, keeps a mouse
+// selection, finds text and copies the selection.
+//
+// Loads throw KivoError (a missing file, a parse error) to the caller; after
+// a parse error the part read so far is laid out and shown first. Errors met
+// inside the viewer's own event handling (a link to a missing page, a table
+// too wide) are not thrown through the event loop but announced by OnError.
+class THTMLViewer : public QWidget {
+    Q_OBJECT
+public:
+    explicit THTMLViewer(QWidget* parent = nullptr);
+    ~THTMLViewer() override;
+
+    // Loading. LoadFile accepts "name#anchor"; it is ignored for an empty name
+    // and while a load is running.
+    void LoadFile(const QString& fileName);
+    void LoadLines(const QStringList& lines);
+    // The bytes of a page (UTF-8 when valid, else Windows-1252).
+    void LoadBuffer(QByteArrayView buffer);
+    void ClearDocument();
+    // Lays the document out again at the current width, keeping Position.
+    void ReLayout();
+
+    // Navigation and queries.
+    bool JumpToName(const QString& name);
+    bool FindText(const QString& text, MatchCase matchCase);
+    void CopySelection();
+    QString SelectedText();
+    int SelStart() const { return document_.SelStart; }
+    int SelLength() const { return std::max(0, document_.SelEnd - document_.SelStart); }
+    bool HasSelection() const { return SelLength() > 0; }
+    int CaretPos() const { return caretPos_; }
+    // Section index in the high 16 bits, pixels into it in the low 16 bits.
+    std::uint32_t Position() const;
+    void SetPosition(std::uint32_t position);
+    void ScrollToY(int y);
+    int VScrollPos() const { return vPos_; }
+    int HScrollPos() const { return hPos_; }
+    QString ExpandLinkName(const QString& link, ViewerPathStyle style = ViewerPathStyle::Native) const;
+
+    QString CurrentFile() const { return currentFile_; }
+    QString DocumentTitle() const { return documentTitle_; }
+    QString BaseHref() const { return baseHref_; }
+    QString BaseTarget() const { return baseTarget_; }
+    QString HotSpotUrl() const { return hotSpot_.Url; }
+    QString HotSpotTarget() const { return hotSpot_.Target; }
+    int DocumentHeight() const { return documentHeight_; }
+    int ScrollWidth() const { return scrollWidth_; }
+    bool Processing() const { return processing_; }
+
+    // History: index 0 is the newest entry.
+    int HistoryIndex() const { return history_.Index(); }
+    void SetHistoryIndex(int index);
+    int HistoryCount() const { return history_.Count(); }
+    QString HistoryFileName(int index) const;
+    QString HistoryTitle(int index) const;
+    void ClearHistory();
+
+    // Published properties.
+    QColor DefBackground() const { return defBackground_; }
+    void SetDefBackground(QColor color);
+    QColor DefFontColor() const { return defFontColor_; }
+    void SetDefFontColor(QColor color);
+    QColor DefHotSpotColor() const { return defHotSpotColor_; }
+    void SetDefHotSpotColor(QColor color);
+    int DefFontSize() const { return defFontSize_; }
+    void SetDefFontSize(int points);
+    QString DefFontName() const { return defFontName_; }
+    void SetDefFontName(const QString& name);
+    QString DefPreFontName() const { return defPreFontName_; }
+    void SetDefPreFontName(const QString& name);
+    bool ViewImages() const { return viewImages_; }
+    void SetViewImages(bool view);
+    int ImageCacheCount() const { return imageCacheCount_; }
+    void SetImageCacheCount(int count);
+    int HistoryMaxCount() const { return history_.MaxCount(); }
+    void SetHistoryMaxCount(int count);
+    bool NoSelect() const { return noSelect_; }
+    void SetNoSelect(bool noSelect);
+    THTMLBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(THTMLBorderStyle style);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle style);
+    // How links become paths; the program uses the native style.
+    ViewerPathStyle LinkPathStyle() const { return linkPathStyle_; }
+    void SetLinkPathStyle(ViewerPathStyle style) { linkPathStyle_ = style; }
+
+    // A form of the document asks to submit: OnFormSubmit is called later,
+    // from the event queue, never inside the document's own mouse handling.
+    void SubmitForm(const QString& action, const QString& method, const QStringList& results);
+    // An image the document needs; a connected OnBitmapRequest may supply it.
+    QImage RequestBitmap(const QString& source);
+
+    // Parts, for those that wire or test the viewer.
+    TSectionList& Document() { return document_; }
+    const TNameList& NameList() const { return nameList_; }
+    TPaintPanel* PaintPanelWidget() const { return panel_; }
+    QScrollBar* VScrollBar() const { return vBar_; }
+    QScrollBar* HScrollBar() const { return hBar_; }
+    static constexpr int SmallVChange = 16;
+    static constexpr int SmallHChange = 15;
+
+signals:
+    void OnHotSpotCovered(const QString& src);
+    // Setting handled to true stops the viewer's own link handling.
+    void OnHotSpotClick(const QString& src, bool& handled);
+    void OnProcessing(bool processingOn);
+    void OnHistoryChange();
+    void OnFormSubmit(const QString& action, const QString& method, const QStringList& results);
+    void OnBitmapRequest(const QString& source, QImage& image);
+    void OnError(const QString& message);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+private:
+    friend class TPaintPanel;
+    class ProcessingGuard;
+
+    // Loading steps shared by LoadFile and history moves.
+    void LoadFileSteps(const QString& fileName);
+    void StartLoad();
+    void LoadFromParser(const std::function<void(HtmlParser&)>& run);
+    void Layout();
+    void ArrangeBars();
+    void AddHistory(const QString& oldFile, const QString& oldTitle, std::uint32_t oldPosition);
+    HistoryEntry CurrentEntry() const;
+    bool HasDocument() const { return document_.Count() > 0; }
+    void SetHScroll(int x);
+    int HScrollMax() const;
+    int PanelHeight() const;
+    void RepaintPanel();
+    void UpdateFontsAndLayout(bool relayout);
+
+    // Painting.
+    void PaintPanel(QPainter& painter, const QRect& clip);
+    void PaintBackground(QPainter& painter, const QRect& clip);
+    const QImage* BackgroundImage();
+
+    // The panel's mouse.
+    void PanelMouseDown(Qt::MouseButton button, QPoint at);
+    void PanelMouseMove(Qt::MouseButtons buttons, QPoint at);
+    void PanelMouseUp(Qt::MouseButton button, QPoint at);
+    void ExtendSelection(QPoint at);
+    void AutoScrollStep();
+    int DocX(int panelX) const { return panelX - 10 + hPos_; }
+    void FollowLink(const TUrlTarget& link);
+    void Report(const std::exception& error);
+    void DeliverFormSubmit();
+
+    TSectionList document_;
+    TNameList nameList_;
+    QtCanvas measure_;
+    TPaintPanel* panel_;
+    QScrollBar* vBar_;
+    QScrollBar* hBar_;
+    QTimer autoScroll_;
+    ViewerHistory history_;
+
+    QString currentFile_;
+    QString documentTitle_;
+    QString baseHref_;
+    QString baseTarget_;
+    TUrlTarget hotSpot_;
+    int caretPos_ = 0;
+    int selAnchor_ = -1;
+    bool mouseDown_ = false;
+    bool leftDown_ = false;
+    QPoint lastMouse_;
+    bool processing_ = false;
+    bool layingOut_ = false;
+    int documentHeight_ = 0;
+    int scrollWidth_ = 0;
+    int lastWidth_ = -1;
+    int vPos_ = 0;
+    int hPos_ = 0;
+
+    QColor defBackground_;
+    QColor defFontColor_;
+    QColor defHotSpotColor_;
+    int defFontSize_ = 12;
+    QString defFontName_ = QStringLiteral("Times New Roman");
+    QString defPreFontName_ = QStringLiteral("Courier New");
+    bool viewImages_ = true;
+    int imageCacheCount_ = 5;
+    bool noSelect_ = false;
+    THTMLBorderStyle borderStyle_ = THTMLBorderStyle::htFocused;
+    TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
+    ViewerPathStyle linkPathStyle_ = ViewerPathStyle::Native;
+
+    QString backgroundImageName_;
+    QImage backgroundImage_;
+
+    QString pendingAction_;
+    QString pendingMethod_;
+    QStringList pendingResults_;
+    bool submitPending_ = false;
+};

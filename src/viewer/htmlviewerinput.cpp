@@ -1,0 +1,296 @@
+// The viewer's painting, keys, mouse and link following.
+#include "viewer/htmlviewer.h"
+
+#include "platform/kivoerror.h"
+#include "viewer/paintpanel.h"
+#include "viewer/syscolors.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <algorithm>
+
+namespace {
+
+// The extension with its dot, upper case, at most 5 characters, as the
+// classic file-name routines gave it.
+QString UpperExtension(const QString& path)
+{
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype separator =
+        std::max(path.lastIndexOf(QLatin1Char('/')), path.lastIndexOf(QLatin1Char('\\')));
+    if (dot < 0 || dot < separator)
+        return QString();
+    return path.mid(dot).toUpper().left(5);
+}
+
+} // namespace
+
+// ---- Painting -----------------------------------------------------------
+
+void THTMLViewer::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), defBackground_);
+    const bool dark = (borderStyle_ == THTMLBorderStyle::htFocused && hasFocus()) ||
+                      borderStyle_ == THTMLBorderStyle::htSingle;
+    painter.setPen(dark ? SysColors::ButtonText() : defBackground_);
+    painter.drawRect(0, 0, width() - 1, height() - 1);
+}
+
+void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
+{
+    if (clip.isEmpty())
+        return;
+    try {
+        // Drawn off screen first, so a scroll never shows a half-painted page.
+        const qreal ratio = panel_->devicePixelRatioF();
+        QImage offscreen(clip.size() * ratio, QImage::Format_RGB32);
+        if (offscreen.isNull())
+            throw KivoError(QStringLiteral("Out of Resources"));
+        offscreen.setDevicePixelRatio(ratio);
+        {
+            QPainter image(&offscreen);
+            image.translate(-clip.topLeft());
+            PaintBackground(image, clip);
+            QtCanvas canvas(&image);
+            document_.YOff = vPos_;
+            document_.Draw(canvas, clip, 1300, 10 - hPos_, 0);
+        }
+        painter.drawImage(clip.topLeft(), offscreen);
+    } catch (const std::exception& error) {
+        painter.fillRect(clip, document_.Background);
+        // Told later: a handler showing a box must not run inside a paint.
+        const QString message = QString::fromStdString(error.what());
+        QMetaObject::invokeMethod(this, [this, message] { emit OnError(message); }, Qt::QueuedConnection);
+    }
+}
+
+void THTMLViewer::PaintBackground(QPainter& painter, const QRect& clip)
+{
+    const QImage* image = viewImages_ && !document_.Printing ? BackgroundImage() : nullptr;
+    painter.fillRect(clip, document_.Background);
+    if (!image)
+        return;
+    // Tiles start left of and above the panel by the scroll's remainder, so
+    // they move with the text.
+    const int w = image->width();
+    const int h = image->height();
+    const int x0 = (hPos_ / w) * w - hPos_;
+    const int y0 = (vPos_ / h) * h - vPos_;
+    for (int y = y0; y <= clip.bottom(); y += h) {
+        if (y + h <= clip.top())
+            continue;
+        for (int x = x0; x <= clip.right(); x += w) {
+            if (x + w > clip.left())
+                painter.drawImage(x, y, *image);
+        }
+    }
+}
+
+const QImage* THTMLViewer::BackgroundImage()
+{
+    const QString name = document_.BackgroundName;
+    if (name.isEmpty())
+        return nullptr;
+    if (name != backgroundImageName_) {
+        backgroundImageName_ = name;
+        backgroundImage_ = QImage(ExpandLinkName(name, linkPathStyle_));
+        if (backgroundImage_.isNull())
+            backgroundImage_ = RequestBitmap(name);
+    }
+    if (backgroundImage_.isNull() || backgroundImage_.width() < 1 || backgroundImage_.height() < 1)
+        return nullptr;
+    return &backgroundImage_;
+}
+
+// ---- Size and keys ------------------------------------------------------
+
+void THTMLViewer::resizeEvent(QResizeEvent*)
+{
+    if (width() != lastWidth_ && !processing_)
+        ReLayout();
+    else
+        ArrangeBars();
+    if (documentHeight_ < PanelHeight())
+        ScrollToY(0);
+    else
+        ScrollToY(vPos_);
+    SetHScroll(std::min(hPos_, HScrollMax()));
+}
+
+void THTMLViewer::keyPressEvent(QKeyEvent* event)
+{
+    const int page = std::max(1, vBar_->pageStep());
+    switch (event->key()) {
+    case Qt::Key_PageUp: ScrollToY(vPos_ - page); break;
+    case Qt::Key_PageDown: ScrollToY(vPos_ + page); break;
+    case Qt::Key_Home: ScrollToY(0); break;
+    case Qt::Key_End: ScrollToY(documentHeight_); break;
+    case Qt::Key_Up: ScrollToY(vPos_ - SmallVChange); break;
+    case Qt::Key_Down: ScrollToY(vPos_ + SmallVChange); break;
+    case Qt::Key_Left: SetHScroll(hPos_ - SmallHChange); break;
+    case Qt::Key_Right: SetHScroll(hPos_ + SmallHChange); break;
+    default: QWidget::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+void THTMLViewer::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+}
+
+void THTMLViewer::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+}
+
+// ---- Mouse --------------------------------------------------------------
+
+void THTMLViewer::PanelMouseDown(Qt::MouseButton button, QPoint at)
+{
+    // The first click into an unfocused viewer only gives it the focus.
+    mouseDown_ = hasFocus();
+    setFocus(Qt::MouseFocusReason);
+    if (button != Qt::LeftButton)
+        return;
+    leftDown_ = true;
+    lastMouse_ = at;
+    if (!mouseDown_)
+        return;
+    int lineTop = 0;
+    int lineHeight = 0;
+    int caretX = 0;
+    const int found = document_.FindCursor(measure_, DocX(at.x()), at.y() + vPos_, lineTop, lineHeight, caretX);
+    selAnchor_ = found;
+    if (found >= 0) {
+        caretPos_ = found;
+        const bool hadSelection = document_.SelStart != document_.SelEnd;
+        document_.SelStart = found;
+        document_.SelEnd = found;
+        if (hadSelection)
+            RepaintPanel();
+    }
+}
+
+void THTMLViewer::PanelMouseMove(Qt::MouseButtons buttons, QPoint at)
+{
+    lastMouse_ = at;
+    TUrlTarget link;
+    const bool overLink = document_.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) && link.HasUrl();
+    if (!overLink)
+        link.Clear();
+    if (overLink)
+        panel_->setCursor(Qt::PointingHandCursor);
+    else
+        panel_->setCursor(cursor());
+    if (link.Url != hotSpot_.Url) {
+        hotSpot_ = link;
+        emit OnHotSpotCovered(link.Url);
+    }
+    if (!(buttons & Qt::LeftButton))
+        return;
+    if ((at.y() < 0 || at.y() > PanelHeight()) && !autoScroll_.isActive())
+        autoScroll_.start();
+    if (!noSelect_)
+        ExtendSelection(at);
+}
+
+void THTMLViewer::ExtendSelection(QPoint at)
+{
+    if (!mouseDown_ || selAnchor_ < 0)
+        return;
+    const int y = std::clamp(at.y(), 0, PanelHeight());
+    int lineTop = 0;
+    int lineHeight = 0;
+    int caretX = 0;
+    const int found = document_.FindCursor(measure_, DocX(at.x()), y + vPos_, lineTop, lineHeight, caretX);
+    if (found != caretPos_ && found >= 0 && !noSelect_) {
+        document_.SelStart = std::min(selAnchor_, found);
+        document_.SelEnd = std::max(selAnchor_, found);
+        RepaintPanel();
+    }
+    if (found >= 0)
+        caretPos_ = found;
+}
+
+void THTMLViewer::AutoScrollStep()
+{
+    // A timer rather than a loop of its own: the event loop keeps running and
+    // the button's release stops it.
+    const int y = lastMouse_.y();
+    const int bottom = PanelHeight();
+    if (!leftDown_ || (y >= 0 && y <= bottom)) {
+        autoScroll_.stop();
+        return;
+    }
+    if (y < 0)
+        ScrollToY(vPos_ - (y < -15 ? 8 : 1) * SmallVChange);
+    else
+        ScrollToY(vPos_ + (y > bottom + 15 ? 8 : 1) * SmallVChange);
+    ExtendSelection(lastMouse_);
+    RepaintPanel();
+}
+
+void THTMLViewer::PanelMouseUp(Qt::MouseButton button, QPoint at)
+{
+    if (button != Qt::LeftButton)
+        return;
+    lastMouse_ = at;
+    ExtendSelection(at);
+    mouseDown_ = false;
+    leftDown_ = false;
+    autoScroll_.stop();
+    // A click, or a drag that stayed on one character, over a link follows it.
+    if (document_.SelEnd - document_.SelStart > 1)
+        return;
+    TUrlTarget link;
+    if (!document_.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) || !link.HasUrl())
+        return;
+    hotSpot_ = link;
+    try {
+        FollowLink(link);
+    } catch (const std::exception& error) {
+        Report(error);
+    }
+}
+
+void THTMLViewer::Report(const std::exception& error)
+{
+    if (const auto* kivo = dynamic_cast<const KivoError*>(&error))
+        emit OnError(kivo->Message());
+    else
+        emit OnError(QString::fromStdString(error.what()));
+}
+
+// ---- Links --------------------------------------------------------------
+
+void THTMLViewer::FollowLink(const TUrlTarget& link)
+{
+    bool handled = false;
+    emit OnHotSpotClick(link.Url, handled);
+    if (handled)
+        return;
+    const QString url = link.Url;
+    const std::uint32_t oldPosition = Position();
+    if (url.startsWith(QLatin1Char('#'))) {
+        if (JumpToName(url))
+            AddHistory(currentFile_, documentTitle_, oldPosition);
+        return;
+    }
+    const qsizetype hash = url.indexOf(QLatin1Char('#'));
+    const QString file = hash >= 0 ? url.left(hash) : url;
+    const QString anchor = hash >= 0 ? url.mid(hash) : QString();
+    const QString path = ExpandLinkName(file, linkPathStyle_);
+    const QString extension = UpperExtension(path);
+    if (extension != QLatin1String(".HTM") && extension != QLatin1String(".HTML"))
+        return;
+    if (path != currentFile_) {
+        LoadFile(path + anchor);
+    } else if (JumpToName(anchor)) {
+        AddHistory(currentFile_, documentTitle_, oldPosition);
+    }
+}

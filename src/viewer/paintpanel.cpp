@@ -1,0 +1,36 @@
+#include "viewer/paintpanel.h"
+
+#include "viewer/htmlviewer.h"
+
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+
+TPaintPanel::TPaintPanel(THTMLViewer* viewer) : QWidget(viewer), viewer_(viewer)
+{
+    setMouseTracking(true);
+    setFocusPolicy(Qt::NoFocus);
+    // The off-screen copy covers every pixel; nothing needs erasing first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void TPaintPanel::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    viewer_->PaintPanel(painter, event->rect());
+}
+
+void TPaintPanel::mousePressEvent(QMouseEvent* event)
+{
+    viewer_->PanelMouseDown(event->button(), event->position().toPoint());
+}
+
+void TPaintPanel::mouseMoveEvent(QMouseEvent* event)
+{
+    viewer_->PanelMouseMove(event->buttons(), event->position().toPoint());
+}
+
+void TPaintPanel::mouseReleaseEvent(QMouseEvent* event)
+{
+    viewer_->PanelMouseUp(event->button(), event->position().toPoint());
+}
