@@ -55,6 +55,7 @@ struct TFontObj {
 class TFontList {
 public:
     void Add(const TFontObj& run) { runs_.push_back(run); }
+    void Squeeze() { runs_.shrink_to_fit(); }
     int Count() const { return int(runs_.size()); }
     bool IsEmpty() const { return runs_.empty(); }
     TFontObj& operator[](int i) { return runs_[size_t(i)]; }

@@ -6,6 +6,7 @@ namespace {
 inline bool IsLetter(char16_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
 inline char16_t Upper(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
+inline bool IsBlankOrLineEnd(char16_t c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
 inline bool IsHexLetter(char16_t c) { return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
 
 // The number of a value: its text without a trailing "%", 0 when that is not a decimal number.
@@ -166,6 +167,26 @@ void HtmlReader::ReadText()
         }
         if (c < 32)
             break;
+        if (!inPre_) {
+            // Plain words are taken straight from the source in one piece.
+            const qsizetype start = i_ - 1;
+            const qsizetype limit = std::min(n_, start + (MaxTextToken - TokenText.size()));
+            qsizetype j = i_;
+            while (j < limit) {
+                const char16_t d = s_[j];
+                if (d == ' ') {
+                    if (j + 1 >= n_ || IsBlankOrLineEnd(s_[j + 1]))
+                        break;
+                } else if (d < 32 || d == '<' || d == '&' || d == '>') {
+                    break;
+                }
+                ++j;
+            }
+            TokenText.append(QStringView(s_ + start, j - start));
+            i_ = j;
+            Advance();
+            continue;
+        }
         TokenText.append(QChar(c));
         Advance();
     }

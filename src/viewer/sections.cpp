@@ -88,6 +88,13 @@ std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* owner) const
     return std::make_unique<TSection>(owner, *this);
 }
 
+void TSection::Finish()
+{
+    // A finished section no longer grows: give back what growing reserved.
+    Buff.squeeze();
+    Fonts.Squeeze();
+}
+
 void TSection::AddText(QStringView text)
 {
     if (text.isEmpty())

@@ -44,7 +44,7 @@ public:
     TImageObj* AddImage(const TAttributeList& attributes);
     void AddFormControl(TFormControlObj* control);
     // Closes the buffer once the parser is done with the section.
-    virtual void Finish() {}
+    virtual void Finish();
     bool IsEmpty() const { return Buff.isEmpty(); }
 
     void CopyToClipboard(ClipBuffer& buffer) override;

@@ -1,0 +1,148 @@
+// The viewer on the generated 1990s pages: parsing, parse plus layout at
+// 800 pixels, a relayout at a new width, and the same pages through
+// QTextDocument for comparison. The pages are generated when the benchmarks
+// first run; without the generator the page benchmarks say so and skip.
+#include "viewer/htmldocument.h"
+#include "viewer/htmlparser.h"
+#include "viewer/qtcanvas.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <benchmark/benchmark.h>
+#include <malloc.h>
+
+#include <map>
+
+namespace {
+
+constexpr int kWidth = 800;
+
+QString GeneratorPath()
+{
+    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/../../shared/bench/gen_pages.py");
+}
+
+// The page's bytes, or empty when the pages cannot be made.
+const QByteArray& Page(const std::string& name)
+{
+    static QTemporaryDir dir;
+    static bool generated = [] {
+        if (!dir.isValid() || !QFileInfo::exists(GeneratorPath()))
+            return false;
+        return QProcess::execute(QStringLiteral("python3"), {GeneratorPath(), dir.path()}) == 0;
+    }();
+    static std::map<std::string, QByteArray> pages;
+    auto it = pages.find(name);
+    if (it == pages.end()) {
+        QByteArray bytes;
+        if (generated) {
+            QFile file(dir.filePath(QString::fromStdString(name) + QStringLiteral(".html")));
+            if (file.open(QIODevice::ReadOnly))
+                bytes = file.readAll();
+        }
+        it = pages.emplace(name, bytes).first;
+    }
+    return it->second;
+}
+
+bool HavePage(benchmark::State& state, const std::string& name)
+{
+    if (Page(name).isEmpty()) {
+        state.SkipWithError("../shared/bench/gen_pages.py is not available: no pages to measure");
+        return false;
+    }
+    return true;
+}
+
+size_t HeapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+void Parse(benchmark::State& state, const std::string& name)
+{
+    if (!HavePage(state, name))
+        return;
+    const QByteArray& bytes = Page(name);
+    for (auto _ : state) {
+        HtmlDocument page;
+        HtmlParser parser(page.Doc, page.Names);
+        parser.ParseBuffer(bytes);
+        benchmark::DoNotOptimize(page.Doc.Count());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+
+void ParseAndLayout(benchmark::State& state, const std::string& name)
+{
+    if (!HavePage(state, name))
+        return;
+    const QByteArray& bytes = Page(name);
+    size_t heap = 0;
+    for (auto _ : state) {
+        const size_t before = HeapInUse();
+        HtmlDocument page;
+        HtmlParser parser(page.Doc, page.Names);
+        parser.ParseBuffer(bytes);
+        QtCanvas canvas;
+        int widest = 0, curs = 0;
+        benchmark::DoNotOptimize(page.Doc.DoLogic(canvas, 0, kWidth, widest, curs));
+        heap = HeapInUse() - before;
+    }
+    state.counters["heap_MB"] = double(heap) / (1024.0 * 1024.0);
+    state.SetBytesProcessed(int64_t(state.iterations()) * bytes.size());
+}
+
+void Relayout(benchmark::State& state, const std::string& name)
+{
+    if (!HavePage(state, name))
+        return;
+    HtmlDocument page;
+    HtmlParser parser(page.Doc, page.Names);
+    parser.ParseBuffer(Page(name));
+    QtCanvas canvas;
+    int widest = 0, curs = 0;
+    page.Doc.DoLogic(canvas, 0, kWidth, widest, curs);
+    int width = kWidth;
+    for (auto _ : state) {
+        width = width == kWidth ? 700 : kWidth;
+        curs = 0;
+        benchmark::DoNotOptimize(page.Doc.DoLogic(canvas, 0, width, widest, curs));
+    }
+}
+
+void TextDocument(benchmark::State& state, const std::string& name)
+{
+    if (!HavePage(state, name))
+        return;
+    const QString html = DecodeHtmlBytes(Page(name));
+    size_t heap = 0;
+    for (auto _ : state) {
+        const size_t before = HeapInUse();
+        QTextDocument document;
+        document.setHtml(html);
+        document.setTextWidth(kWidth);
+        benchmark::DoNotOptimize(document.size());
+        heap = HeapInUse() - before;
+    }
+    state.counters["heap_MB"] = double(heap) / (1024.0 * 1024.0);
+    state.SetBytesProcessed(int64_t(state.iterations()) * Page(name).size());
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(Parse, p1m, std::string("p1m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Parse, p8m, std::string("p8m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndLayout, p1m, std::string("p1m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndLayout, huge_para, std::string("huge_para"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndLayout, p8m, std::string("p8m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ParseAndLayout, big_table, std::string("big_table"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Relayout, p1m, std::string("p1m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TextDocument, p1m, std::string("p1m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TextDocument, huge_para, std::string("huge_para"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TextDocument, p8m, std::string("p8m"))->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(TextDocument, big_table, std::string("big_table"))->Unit(benchmark::kMillisecond);
