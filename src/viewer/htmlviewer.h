@@ -78,6 +78,7 @@ public:
     int HistoryCount() const { return history_.Count(); }
     QString HistoryFileName(int index) const;
     QString HistoryTitle(int index) const;
+    const ViewerHistory& History() const { return history_; }
     void ClearHistory();
 
     // Published properties.
