@@ -139,6 +139,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -180,9 +181,9 @@ private:
     TSectionList document_;
     TNameList nameList_;
     QtCanvas measure_;
-    TPaintPanel* panel_;
-    QScrollBar* vBar_;
-    QScrollBar* hBar_;
+    TPaintPanel* panel_ = nullptr;
+    QScrollBar* vBar_ = nullptr;
+    QScrollBar* hBar_ = nullptr;
     QTimer autoScroll_;
     ViewerHistory history_;
 

@@ -6,6 +6,7 @@
 #include "viewer/syscolors.h"
 
 #include <QKeyEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
@@ -42,6 +43,11 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
 {
     if (clip.isEmpty())
         return;
+    if (layingOut_) {
+        // A paint asked for by a handler of OnProcessing: the layout is half done.
+        painter.fillRect(clip, document_.Background);
+        return;
+    }
     try {
         // Drawn off screen first, so a scroll never shows a half-painted page.
         const qreal ratio = panel_->devicePixelRatioF();
@@ -133,6 +139,18 @@ void THTMLViewer::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Right: SetHScroll(hPos_ + SmallHChange); break;
     default: QWidget::keyPressEvent(event); return;
     }
+    event->accept();
+}
+
+void THTMLViewer::wheelEvent(QWheelEvent* event)
+{
+    // Three lines a notch, the desktop's usual step.
+    const int notches = event->angleDelta().y() / 120;
+    if (notches == 0) {
+        event->ignore();
+        return;
+    }
+    ScrollToY(vPos_ - notches * 3 * SmallVChange);
     event->accept();
 }
 

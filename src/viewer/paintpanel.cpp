@@ -20,6 +20,13 @@ void TPaintPanel::paintEvent(QPaintEvent* event)
     viewer_->PaintPanel(painter, event->rect());
 }
 
+void TPaintPanel::enterEvent(QEnterEvent* event)
+{
+    // The viewer's cursor may have changed since the pointer was last here.
+    setCursor(viewer_->cursor());
+    QWidget::enterEvent(event);
+}
+
 void TPaintPanel::mousePressEvent(QMouseEvent* event)
 {
     viewer_->PanelMouseDown(event->button(), event->position().toPoint());

@@ -303,3 +303,29 @@ TEST_F(ViewerInputTest, FrameShowsTheFocus)
     viewer.SetBorderStyle(THTMLBorderStyle::htSingle);
     EXPECT_EQ(corner(), QColor(Qt::black));
 }
+
+TEST_F(ViewerInputTest, SelectionIsPaintedInTheMiddleOfALongPage)
+{
+    QString html = QStringLiteral("<TITLE>Demo</TITLE><H1>A long page</H1>");
+    for (int i = 0; i < 60; ++i)
+        html += QStringLiteral("<P>Paragraph %1. The viewer lays this text out at its own width, wraps it "
+                               "between words and paints only what the window shows.\n").arg(i);
+    viewer.resize(480, 360);
+    viewer.LoadLines({html});
+    const int word = PosOf("Paragraph 30.");
+    const QRgb before = Panel()->grab().toImage().pixel(2, 2);
+
+    ASSERT_TRUE(viewer.FindText("Paragraph 30. The viewer lays", MatchCase::Yes));
+    EXPECT_GT(viewer.VScrollPos(), viewer.DocumentHeight() / 3);
+    EXPECT_LT(viewer.VScrollPos(), viewer.DocumentHeight() * 2 / 3);
+    const QPoint selected = PanelPointOf(word, 1) - QPoint(0, 5);   // top row of the first character's cell
+    const QImage shot = Panel()->grab().toImage();
+    EXPECT_EQ(QColor(shot.pixel(selected)), viewer.DefFontColor());   // opaque selection in the text colour
+    EXPECT_EQ(shot.pixel(2, 2), before);
+
+    // KIVO_VIEWER_SHOT=file.png keeps a picture of the whole component.
+    if (const QString out = qEnvironmentVariable("KIVO_VIEWER_SHOT"); !out.isEmpty()) {
+        viewer.setFocus();
+        EXPECT_TRUE(viewer.grab().save(out));
+    }
+}
