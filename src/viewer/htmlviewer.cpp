@@ -298,7 +298,11 @@ std::uint32_t THTMLViewer::Position() const
     int index = 0;
     if (!document_.FindSectionAtPosition(vPos_, top, index))
         return 0;
-    return (std::uint32_t(index) << 16) | std::uint32_t((vPos_ - top) & 0xFFFF);
+    // Beyond what 16 bits hold the place saturates rather than wrapping to
+    // some unrelated section or to the top of a very tall one.
+    const auto section = std::uint32_t(std::min(index, 0xFFFF));
+    const auto offset = std::uint32_t(std::min(vPos_ - top, 0xFFFF));
+    return (section << 16) | offset;
 }
 
 void THTMLViewer::SetPosition(std::uint32_t position)

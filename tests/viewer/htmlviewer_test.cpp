@@ -287,3 +287,47 @@ TEST_F(ViewerTest, FormSubmissionArrivesLaterFromTheEventQueue)
     QCoreApplication::processEvents();
     EXPECT_EQ(received, QStringList({"go.cgi", "Post", "a=1", "b=2"}));
 }
+
+TEST_F(ViewerTest, PositionSaturatesInsideAVeryTallSection)
+{
+    // One paragraph, wrapped over thousands of lines.
+    viewer.LoadLines({"<P>top<P>" + QStringLiteral("word ").repeated(60000)});
+    ASSERT_GT(viewer.DocumentHeight(), 70000);
+    int top = 0;
+    int index = 0;
+    viewer.Document().FindSectionAtPosition(viewer.DocumentHeight() - 400, top, index);
+    viewer.ScrollToY(viewer.DocumentHeight());
+    EXPECT_EQ(viewer.Position(), (std::uint32_t(index) << 16) | 0xFFFF);
+}
+
+TEST_F(ViewerTest, ViewImagesLaysOutAgainAtTheSamePlace)
+{
+    viewer.LoadLines({LongPage(60, -1, "<IMG SRC=\"x.gif\" WIDTH=\"50\" HEIGHT=\"300\">")});
+    viewer.SetPosition((std::uint32_t(30) << 16) | 3);
+    QSignalSpy processing(&viewer, &THTMLViewer::OnProcessing);
+    viewer.SetViewImages(true);   // unchanged: nothing
+    EXPECT_EQ(processing.count(), 0);
+    viewer.SetViewImages(false);
+    EXPECT_EQ(processing.count(), 2);
+    EXPECT_FALSE(viewer.Document().ShowImages);
+    EXPECT_EQ(viewer.Position(), (std::uint32_t(30) << 16) | 3);
+}
+
+TEST_F(ViewerTest, TinyOrEmptyViewerStaysUsable)
+{
+    viewer.resize(0, 0);
+    viewer.LoadLines({LongPage(20)});
+    QTest::keyClick(&viewer, Qt::Key_PageDown);
+    QTest::keyClick(&viewer, Qt::Key_End);
+    QTest::keyClick(&viewer, Qt::Key_Right);
+    EXPECT_GE(viewer.VScrollPos(), 0);
+    viewer.resize(3, 3);
+    viewer.PaintPanelWidget()->grab();
+    viewer.ClearDocument();
+    QTest::keyClick(&viewer, Qt::Key_End);
+    EXPECT_EQ(viewer.VScrollPos(), 0);
+    EXPECT_FALSE(viewer.FindText("row", MatchCase::No));
+    EXPECT_FALSE(viewer.JumpToName("x"));
+    viewer.ReLayout();
+    EXPECT_EQ(viewer.Position(), 0u);
+}
