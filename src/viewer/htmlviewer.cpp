@@ -251,6 +251,11 @@ void THTMLViewer::ArrangeBars()
     vBar_->setPageStep(std::max(1, a.Vertical.LargeChange));
     vBar_->setValue(vPos_);
     vBar_->setVisible(a.Vertical.Visible);
+
+    // A shorter or narrower layout must not leave the view past its end.
+    hPos_ = hBar_->value();
+    vPos_ = vBar_->value();
+    document_.YOff = vPos_;
 }
 
 // ---- Scrolling and position --------------------------------------------
