@@ -7,6 +7,7 @@
 #include "platform/editcontrol.h"
 #include "platform/programstart.h"
 #include "platform/prompts.h"
+#include "viewer/htmlviewer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +26,7 @@
 namespace {
 
 constexpr int kMaxAppTitle = 200;
+constexpr int kPreviewHistory = 8;
 const QSize kDesignSize(600, 388);
 
 }  // namespace
@@ -42,6 +44,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     BuildBottomPanel();
     BuildPullDownMenus();
     BuildMainMenu();
+    BuildPreview();
 
     auto* central = new QWidget(this);
     auto* layout = new QVBoxLayout(central);
@@ -57,12 +60,12 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
                                                 services_.programFolder,
                                                 QApplication::applicationDisplayName().left(kMaxAppTitle));
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
-    connect(TabSet1, &QTabBar::currentChanged, this, [this](int index) { ShowPage(index); });
     WireDocumentCommands();
     WireTagCommands();
     WireSearchCommands();
     WireLinkCommands();
     WireSettingsCommands();
+    WirePreviewCommands();
 
     FormCreate();
 }
@@ -89,7 +92,9 @@ void TFM_MainForm::FormCreate()
     if (const QScreen* screen = QApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
     Run([this] { LoadSettings(); });
+    ApplyPreviewSettings();
     Run([this] { document_->NewDocument(); });
+    ViewPage->SetHistoryMaxCount(kPreviewHistory);
     SetStatusText(QStringLiteral(" "));
     RecentFiles.clear();
     FileMenuBaseCount = int(File1->actions().size());
@@ -109,8 +114,16 @@ void TFM_MainForm::showEvent(QShowEvent* event)
 void TFM_MainForm::FormActivate()
 {
     CopyTagMenus();
-    if (!arguments_.isEmpty())
-        Run([this] { document_->LoadHtmlFile(arguments_.front()); });
+    if (arguments_.isEmpty())
+        return;
+    bool loaded = false;
+    Run([this, &loaded] {
+        document_->LoadHtmlFile(arguments_.front());
+        loaded = true;
+    });
+    // The opened file is shown rendered.
+    if (loaded)
+        TabSet1->setCurrentIndex(1);
 }
 
 bool TFM_MainForm::FormCloseQuery()
@@ -171,7 +184,6 @@ void TFM_MainForm::ShowPage(int index)
 void TFM_MainForm::ShowEditorPage()
 {
     TabSet1->setCurrentIndex(0);
-    ShowPage(0);
 }
 
 void TFM_MainForm::CaptionChanged(const QString& caption)
@@ -193,6 +205,7 @@ void TFM_MainForm::DocumentStarted()
 
 void TFM_MainForm::DocumentOpened(const QString& path)
 {
+    ViewPage->SetPosition(0);
     RecordRecentFile(path, HistoryMenuUpdate::Rebuild);
 }
 

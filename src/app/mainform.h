@@ -19,6 +19,7 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class QToolButton;
+class THTMLViewer;
 struct MainSettings;
 class TFM_Replace;
 enum class FindRequest;
@@ -156,6 +157,31 @@ public:
     void RebuildHistoryMenu();
     void HistoryItemClick(const QString& path);
 
+    // --- Preview page (mainform_preview.cpp) ---------------------------
+    THTMLViewer* ViewPage = nullptr;
+    QAction* ToggleEditPreview1 = nullptr;
+    QAction* Pop_back = nullptr;
+    QAction* pop_next = nullptr;
+    QAction* pop_refresh = nullptr;
+    QAction* Copy1 = nullptr;
+    // Who asks for the preview: Home reloads it whatever changed.
+    enum class PreviewSender { Tab, Refresh };
+    void TabSet1Change(int tab);
+    void BT_ToggleClick();
+    void MNU_ToggleClick();
+    void UpdatePreview(PreviewSender sender);
+    void BT_RefreshClick(PreviewSender sender);
+    void BT_PrevClick();
+    void BT_NextClick();
+    void HistoryChange();
+    void ViewPageProcessing(bool processingOn);
+    void ViewPageHotSpotCovered(const QString& url);
+    void ViewPageHotSpotClick(const QString& url, bool& handled);
+    void BT_EditCurrentClick();
+    void MNU_ShowImageClick();
+    void ViewerFont1Click();
+    void ViewerFontFixed1Click();
+
     // --- Commands ------------------------------------------------------
     void NewKivoWindow1Click();
     void BT_EXITClick();
@@ -225,6 +251,11 @@ private:
     enum class HistoryMenuUpdate { Rebuild, Keep };
     void RecordRecentFile(const QString& path, HistoryMenuUpdate update);
     void ShowPage(int index);
+    void BuildPreview();
+    void WirePreviewCommands();
+    void ApplyPreviewSettings();
+    void EnableHistoryButtons();
+    QString BaseCaption() const;
 
     // DocumentObserver
     void ShowEditorPage() override;

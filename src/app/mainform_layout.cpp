@@ -223,8 +223,6 @@ void TFM_MainForm::BuildBottomPanel()
     TabSet1->setFont(bold);
     TabSet1->addTab(QStringLiteral("HTML Document"));
     TabSet1->addTab(QStringLiteral("Preview Screen"));
-    // The preview page gets its viewer with the preview; until then its tab waits.
-    TabSet1->setTabEnabled(1, false);
     layout->addWidget(TabSet1);
 
     BT_Clock = SmallButton(PA_Tabs, Glyph::Clock, QStringLiteral("TimeStamp"), 0, 0);

@@ -6,6 +6,7 @@
 #include "editing/search.h"
 #include "editing/timestamp.h"
 #include "platform/editcontrol.h"
+#include "viewer/htmlviewer.h"
 
 #include <QAction>
 #include <QEvent>
@@ -73,7 +74,11 @@ void TFM_MainForm::MNU_FindClick(FindRequest request)
 {
     FindContext context{*FM_Replace, *HTML_WINDOW, UserPrompts(), EditorIsActive(),
                         [this](FindDialogMode mode) { return FM_Replace->ShowFindDialog(mode); },
-                        {}, {}};
+                        [this](const QString& text, Qt::CaseSensitivity caseRule) {
+                            return ViewPage->FindText(text, caseRule == Qt::CaseSensitive ? MatchCase::Yes
+                                                                                        : MatchCase::No);
+                        },
+                        {}};
     ::MNU_FindClick(context, request);
 }
 
@@ -102,9 +107,10 @@ void TFM_MainForm::MNU_CutClick()
 
 void TFM_MainForm::MNU_CopyClick()
 {
-    // The preview's copy is the viewer's; until it is there only the editor copies.
     if (EditorIsActive())
         HTML_WINDOW->Copy();
+    else
+        ViewPage->CopySelection();
 }
 
 void TFM_MainForm::MNU_PasteClick()

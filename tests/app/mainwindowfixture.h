@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -32,7 +33,14 @@ private:
 // A main window on fakes, its program folder a fresh temporary folder.
 class MainWindowTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(folder.isValid()); }
+    void SetUp() override
+    {
+        ASSERT_TRUE(folder.isValid());
+        previousFolder_ = QDir::currentPath();
+    }
+    // The preview makes the document's folder current; the next test must
+    // not start in a folder that is gone.
+    void TearDown() override { QDir::setCurrent(previousFolder_); }
 
     TFM_MainForm& Start(const QStringList& arguments = {})
     {
@@ -53,4 +61,7 @@ protected:
     RecordingStarter starter;
     PlatformServices services;
     std::unique_ptr<TFM_MainForm> window;
+
+private:
+    QString previousFolder_;
 };
