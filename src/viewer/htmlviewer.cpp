@@ -140,6 +140,9 @@ void THTMLViewer::StartLoad()
     caretPos_ = 0;
     selAnchor_ = -1;
     hotSpot_.Clear();
+    // Every load reads the background picture afresh.
+    backgroundImagePath_.clear();
+    backgroundImage_ = QImage();
 }
 
 void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)

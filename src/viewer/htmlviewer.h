@@ -218,7 +218,7 @@ private:
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     ViewerPathStyle linkPathStyle_ = ViewerPathStyle::Native;
 
-    QString backgroundImageName_;
+    QString backgroundImagePath_;
     QImage backgroundImage_;
 
     QString pendingAction_;

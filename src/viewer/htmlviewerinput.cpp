@@ -99,9 +99,10 @@ const QImage* THTMLViewer::BackgroundImage()
     const QString name = document_.BackgroundName;
     if (name.isEmpty())
         return nullptr;
-    if (name != backgroundImageName_) {
-        backgroundImageName_ = name;
-        backgroundImage_ = QImage(ExpandLinkName(name, linkPathStyle_));
+    const QString path = ExpandLinkName(name, linkPathStyle_);
+    if (path != backgroundImagePath_) {
+        backgroundImagePath_ = path;
+        backgroundImage_ = QImage(path);
         if (backgroundImage_.isNull())
             backgroundImage_ = RequestBitmap(name);
     }

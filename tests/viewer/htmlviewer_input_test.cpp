@@ -329,3 +329,20 @@ TEST_F(ViewerInputTest, SelectionIsPaintedInTheMiddleOfALongPage)
         EXPECT_TRUE(viewer.grab().save(out));
     }
 }
+
+TEST_F(ViewerInputTest, BackgroundImageFromTheRequestHandlerOrTheBackgroundColour)
+{
+    viewer.LoadLines({"<BODY BGCOLOR=\"#0000FF\" BACKGROUND=\"nowhere.png\"><P>x"});
+    const QPoint corner(Panel()->width() - 3, Panel()->height() - 3);
+    EXPECT_EQ(QColor(Panel()->grab().toImage().pixel(corner)), QColor(Qt::blue));   // unreadable: the colour
+
+    QStringList asked;
+    QObject::connect(&viewer, &THTMLViewer::OnBitmapRequest, &viewer, [&](const QString& source, QImage& image) {
+        asked << source;
+        image = QImage(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::yellow);
+    });
+    viewer.LoadLines({"<BODY BACKGROUND=\"supplied.png\"><P>x"});
+    EXPECT_EQ(QColor(Panel()->grab().toImage().pixel(corner)), QColor(Qt::yellow));
+    EXPECT_EQ(asked, QStringList({"supplied.png"}));
+}
