@@ -1,5 +1,6 @@
 #include "platform/editcontrol.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -213,4 +214,16 @@ void EditControl::ScrollLines(int lines)
 bool EditControl::CanUndo() const
 {
     return document()->isUndoAvailable();
+}
+
+void EditControl::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QKeyEvent enter(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
+                        event->isAutoRepeat(), event->count());
+        QPlainTextEdit::keyPressEvent(&enter);
+        event->setAccepted(enter.isAccepted());
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }

@@ -58,6 +58,10 @@ public:
     int ToDocumentPosition(int position) const;
     int FromDocumentPosition(int documentPosition) const;
 
+protected:
+    // Shift+Enter breaks the line like Enter: the text has no other line break than CR LF.
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void OnContentsChange(int from, int removed, int added);
 
