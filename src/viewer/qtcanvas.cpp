@@ -48,7 +48,10 @@ QFont QtCanvas::MakeQFont(const CanvasFont& f)
 
 void QtCanvas::SelectFont(const CanvasFont& font)
 {
-    if (current_ && font == currentKey_)
+    // Runs nearly always share the face's string data: compare that first.
+    if (current_ && font.points == currentKey_.points && font.bold == currentKey_.bold
+        && font.italic == currentKey_.italic && font.underline == currentKey_.underline
+        && (font.face.constData() == currentKey_.face.constData() || font.face == currentKey_.face))
         return;
     const QString key = FontKey(font);
     auto it = fonts_.find(key);
