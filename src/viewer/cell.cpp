@@ -53,6 +53,8 @@ int TCell::DoLogic(Canvas& canvas, int y, int width, int& maxWidth, int& curs)
         } catch (const EProcessError& error) {
             // The section cannot be shown (a table too wide): say so, drop it, go on.
             MasterList->ReportError(error.Message());
+            // Kept aside until the document is cleared: anchors may name sections inside it.
+            MasterList->DroppedSections.push_back(std::move(Items[i]));
             Items.erase(Items.begin() + std::ptrdiff_t(i));
             continue;
         }

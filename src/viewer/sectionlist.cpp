@@ -13,6 +13,7 @@ TSectionList::~TSectionList()
 {
     // Sections point at form controls; they go first.
     Items.clear();
+    DroppedSections.clear();
 }
 
 std::unique_ptr<TSectionList> TSectionList::CopyForPrinting() const
@@ -42,6 +43,7 @@ std::unique_ptr<TSectionList> TSectionList::CopyForPrinting() const
 void TSectionList::Clear()
 {
     Items.clear();
+    DroppedSections.clear();
     htmlFormList.clear();
     MapList.clear();
     SelStart = 0;

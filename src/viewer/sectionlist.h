@@ -55,6 +55,8 @@ public:
     int PageBottom = 0;
     std::vector<std::unique_ptr<ThtmlForm>> htmlFormList;
     std::vector<std::unique_ptr<TMapItem>> MapList;
+    // Sections layout could not show (a table with too many columns).
+    std::vector<std::unique_ptr<TSectionBase>> DroppedSections;
 
     std::function<void(QColor)> OnBackgroundChange;
     std::function<void(const QString&)> OnError;

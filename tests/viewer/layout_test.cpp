@@ -308,6 +308,13 @@ TEST(Tables, TooManyColumnsIsReportedAndDropped)
     EXPECT_EQ(messages, QStringList{"Table has too many Columns"});
     ASSERT_EQ(tooWide.Doc.Count(), 1);
     EXPECT_EQ(static_cast<TSection*>(tooWide.Doc[0])->Buff, "after");
+    // An anchor inside the dropped table still names a live section.
+    HtmlDocument anchored;
+    anchored.Doc.OnError = [](const QString&) {};
+    anchored.LoadText(row(31).replace("<TD>c", "<TD><A NAME=inside>c</A>"));
+    anchored.Layout(canvas, 2000);
+    ASSERT_TRUE(anchored.Names.contains("INSIDE"));
+    EXPECT_EQ(static_cast<TSection*>(anchored.Names["INSIDE"])->Buff, "c");
 }
 
 } // namespace
