@@ -8,6 +8,15 @@ void IndentManager::Clear()
 {
     left_.clear();
     right_.clear();
+    leftImageBottom_ = -1;
+    rightImageBottom_ = -1;
+}
+
+void IndentManager::Prune(int y)
+{
+    auto ended = [y](const IndentRec& r) { return r.YB < y; };
+    left_.erase(std::remove_if(left_.begin(), left_.end(), ended), left_.end());
+    right_.erase(std::remove_if(right_.begin(), right_.end(), ended), right_.end());
 }
 
 void IndentManager::Reset(int leftEdge, int rightEdge)
@@ -41,36 +50,24 @@ void IndentManager::Update(int y, TImageObj& image)
         image.DrawXX = LeftIndent(y);
         left_.push_back(IndentRec{image.DrawXX + image.ObjWidth - leftEdge_ + FloatGap, y,
                                   y + image.ObjHeight, 0});
+        leftImageBottom_ = std::max(leftImageBottom_, y + image.ObjHeight);
     } else if (image.Align == ImageAlign::Right) {
         const int r = RightSide(y);
         right_.push_back(IndentRec{r - rightEdge_ - image.ObjWidth - FloatGap, y, y + image.ObjHeight, 0});
+        rightImageBottom_ = std::max(rightImageBottom_, y + image.ObjHeight);
         image.DrawXX = r - image.ObjWidth;
     }
 }
 
 int IndentManager::ImageBottom() const
 {
-    int bottom = 0;
-    for (const IndentRec& r : left_)
-        if (r.Lev == 0)
-            bottom = std::max(bottom, r.YB);
-    for (const IndentRec& r : right_)
-        if (r.Lev == 0)
-            bottom = std::max(bottom, r.YB);
-    return bottom;
+    return std::max({0, leftImageBottom_, rightImageBottom_});
 }
 
 void IndentManager::GetClearY(int& clearLeft, int& clearRight) const
 {
-    auto lowest = [](const std::vector<IndentRec>& list) {
-        int bottom = -1;
-        for (const IndentRec& r : list)
-            if (r.Lev == 0)
-                bottom = std::max(bottom, r.YB);
-        return bottom + 1;
-    };
-    clearLeft = lowest(left_);
-    clearRight = lowest(right_);
+    clearLeft = leftImageBottom_ + 1;
+    clearRight = rightImageBottom_ + 1;
 }
 
 void IndentManager::SetLevel(int y, int level)
@@ -83,9 +80,11 @@ void IndentManager::SetLevel(int y, int level)
             if (r.Lev > level) {
                 r.Lev = 0;
                 r.YB = y - 1;
+                leftImageBottom_ = std::max(leftImageBottom_, r.YB);
             }
     }
     level_ = level;
+    Prune(y);
 }
 
 int IndentManager::GetLevelClear() const
@@ -115,4 +114,8 @@ void IndentManager::ShiftBy(int dy)
                 r.YB += dy;
         }
     }
+    if (leftImageBottom_ >= 0)
+        leftImageBottom_ += dy;
+    if (rightImageBottom_ >= 0)
+        rightImageBottom_ += dy;
 }

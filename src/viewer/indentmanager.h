@@ -45,9 +45,15 @@ public:
     const std::vector<IndentRec>& RightRecords() const { return right_; }
 
 private:
+    // Drops records that end above y: layout only moves down, so they can no
+    // longer matter, and long documents would otherwise slow every query.
+    void Prune(int y);
+
     int leftEdge_ = 0;
     int rightEdge_ = 0;
     int level_ = 0;
+    int leftImageBottom_ = -1;    // lowest bottom of image-like records, -1 for none
+    int rightImageBottom_ = -1;
     std::vector<IndentRec> left_;
     std::vector<IndentRec> right_;
 };

@@ -174,13 +174,13 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
 
 int THorzLine::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x, int y)
 {
-    (void)x;
+    (void)imgr;
     const TSectionList* doc = ParentSectionList;
     const int top = y - doc->YOff;
     if (top + DrawHeight < clip.top() || top > clip.bottom())
         return y + DrawHeight;
-    const int left = imgr.LeftIndent(YValue);
-    const int right = imgr.RightSide(YValue);
+    const int left = x + LeftAtLayout;
+    const int right = x + RightAtLayout;
     int x1 = left + 10;
     int x2 = right - 10;
     if (HasWidth) {

@@ -310,9 +310,16 @@ THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TS
 }
 
 THorzLine::THorzLine(TSectionList* owner, const THorzLine& other)
-    : TSectionBase(owner, other), VSize(other.VSize), HasWidth(other.HasWidth), HWidth(other.HWidth),
-      Percent(other.Percent)
+    : TSectionBase(owner, other), VSize(other.VSize), LeftAtLayout(other.LeftAtLayout),
+      RightAtLayout(other.RightAtLayout), HasWidth(other.HasWidth), HWidth(other.HWidth), Percent(other.Percent)
 {
+}
+
+int THorzLine::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs)
+{
+    LeftAtLayout = imgr.LeftIndent(y) - imgr.LeftEdge();
+    RightAtLayout = imgr.RightSide(y) - imgr.LeftEdge();
+    return TSectionBase::DrawLogic(canvas, y, imgr, maxWidth, curs);
 }
 
 std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* owner) const

@@ -154,10 +154,13 @@ public:
     THorzLine(TSectionList* owner, const THorzLine& other);
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
     void UpdateSpacing() override;
+    int DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs) override;
     int Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x, int y) override;
     void CopyToClipboard(ClipBuffer& buffer) override;
 
     int VSize = 2;          // thickness
+    int LeftAtLayout = 0;   // margins at the rule's y, from the cell's left side
+    int RightAtLayout = 0;
     bool HasWidth = false;
     int HWidth = 0;
     bool Percent = false;

