@@ -169,6 +169,20 @@ TEST_F(PreviewPage, AParseErrorShowsTheErrorAndWhatWasRead)
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
 }
 
+TEST_F(PreviewPage, AFolderThatIsGoneEndsInTheErrorBox)
+{
+    const QString sub = Path(QStringLiteral("sub"));
+    ASSERT_TRUE(QDir().mkpath(sub));
+    const QString page = sub + QStringLiteral("/page.htm");
+    WriteFile(page, "<P>Here</P>");
+    TFM_MainForm& form = Start();
+    form.Document().LoadHtmlFile(page);
+    ASSERT_TRUE(QDir(sub).removeRecursively());
+    form.TabSet1->setCurrentIndex(1);
+    EXPECT_EQ(prompts.Messages(), QStringList{QStringLiteral("Cannot change to folder ") + sub});
+    EXPECT_TRUE(form.isEnabled());
+}
+
 TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
 {
     const QString path = Path(QStringLiteral("start.htm"));
