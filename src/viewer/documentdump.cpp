@@ -65,11 +65,11 @@ QString FontText(const TMyFont& f)
 
 QString RunText(const TFontObj& run)
 {
-    QString s = QLatin1Char('[') + FontText(run.Font);
-    if (run.Url.HasUrl())
-        s += QStringLiteral(" href=") + run.Url.Url;
-    if (!run.Url.Target.isEmpty())
-        s += QStringLiteral(" target=") + run.Url.Target;
+    QString s = QLatin1Char('[') + FontText(*run.Font);
+    if (run.Url->HasUrl())
+        s += QStringLiteral(" href=") + run.Url->Url;
+    if (!run.Url->Target.isEmpty())
+        s += QStringLiteral(" target=") + run.Url->Target;
     if (run.SubSuper == SubSuperState::Sub) s += QStringLiteral(" sub");
     if (run.SubSuper == SubSuperState::Super) s += QStringLiteral(" sup");
     return s + QLatin1Char(']');

@@ -1,5 +1,6 @@
 #include "viewer/fonts.h"
 
+#include <QHashFunctions>
 #include <algorithm>
 
 int ScaleByFontSize(int value, int defFontSize)
@@ -9,9 +10,9 @@ int ScaleByFontSize(int value, int defFontSize)
     return product >= 0 ? int((product + 6) / 12) : -int((-product + 6) / 12);
 }
 
-void TFontObj::Measure(Canvas& canvas) const
+void TMyFont::Measure(Canvas& canvas) const
 {
-    canvas.SelectFont(Font.ToCanvasFont());
+    canvas.SelectFont(ToCanvasFont());
     const CanvasFontMetrics m = canvas.Metrics();
     LineHeight = m.height + m.externalLeading;
     Height = m.height;
@@ -27,4 +28,34 @@ int TFontList::IndexAt(int pos) const
     if (it == runs_.begin())
         return 0;
     return int(it - runs_.begin()) - 1;
+}
+
+size_t TFontPool::FontHash::operator()(const TMyFont& f) const
+{
+    size_t h = qHash(f.Name);
+    h = h * 31 + size_t(f.NominalSize);
+    h = h * 31 + size_t(f.Size);
+    h = h * 31 + size_t(f.Bold) * 8 + size_t(f.Italic) * 4 + size_t(f.Underline) * 2 + size_t(f.Fixed);
+    return h * 31 + size_t(f.Color.rgba()) + size_t(f.Color.isValid());
+}
+
+size_t TFontPool::UrlHash::operator()(const TUrlTarget& u) const
+{
+    return qHash(u.Url) * 31 + qHash(u.Target);
+}
+
+const TMyFont* TFontPool::Intern(const TMyFont& font)
+{
+    return &*fonts_.insert(font).first;
+}
+
+const TUrlTarget* TFontPool::Intern(const TUrlTarget& url)
+{
+    return &*urls_.insert(url).first;
+}
+
+void TFontPool::Clear()
+{
+    fonts_.clear();
+    urls_.clear();
 }

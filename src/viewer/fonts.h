@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QString>
+#include <unordered_set>
 #include <vector>
 
 enum class SubSuperState { None, Sub, Super };
@@ -15,6 +16,7 @@ int ScaleByFontSize(int value, int defFontSize);
 
 // A font with the two things a plain font lacks: the size it was asked for
 // before scaling, and whether it is the fixed-pitch (preformatted) face.
+// Documents keep one copy of each distinct font (TFontPool); runs point at it.
 struct TMyFont {
     QString Name;
     int NominalSize = 12;   // points before scaling
@@ -25,30 +27,55 @@ struct TMyFont {
     bool Fixed = false;
     QColor Color;
 
+    // Measured on the canvas at layout time; not part of the font's identity.
+    mutable int LineHeight = 0;   // text height + external leading
+    mutable int Height = 0;
+    mutable int Descent = 0;
+    mutable int Overhang = 0;
+
     void SetNominalSize(int nominal, int defFontSize)
     {
         NominalSize = nominal;
         Size = ScaleByFontSize(nominal, defFontSize);
     }
     CanvasFont ToCanvasFont() const { return CanvasFont{Name, Size, Bold, Italic, Underline}; }
-    bool operator==(const TMyFont&) const = default;
+    void Measure(Canvas& canvas) const;
+    bool operator==(const TMyFont& o) const
+    {
+        return Name == o.Name && NominalSize == o.NominalSize && Size == o.Size && Bold == o.Bold
+            && Italic == o.Italic && Underline == o.Underline && Fixed == o.Fixed && Color == o.Color;
+    }
+};
+
+// One copy of every distinct font and link of a document: a page has
+// thousands of runs but a few dozen fonts. Addresses stay valid until Clear.
+class TFontPool {
+public:
+    const TMyFont* Intern(const TMyFont& font);
+    const TUrlTarget* Intern(const TUrlTarget& url);
+    const TUrlTarget* NoLink() { return Intern(TUrlTarget()); }
+    void Clear();
+    int FontCount() const { return int(fonts_.size()); }
+
+private:
+    struct FontHash {
+        size_t operator()(const TMyFont& f) const;
+    };
+    struct UrlHash {
+        size_t operator()(const TUrlTarget& u) const;
+    };
+    std::unordered_set<TMyFont, FontHash> fonts_;
+    std::unordered_set<TUrlTarget, UrlHash> urls_;
 };
 
 // A font run: from Pos on (an index into the section's text), characters are
-// drawn in Font, belong to Url and are raised or lowered by SubSuper.
+// drawn in Font, belong to Url (never null; an empty one for no link) and
+// are raised or lowered by SubSuper.
 struct TFontObj {
     int Pos = 0;
-    TMyFont Font;
-    TUrlTarget Url;
     SubSuperState SubSuper = SubSuperState::None;
-
-    // Measured on the canvas at layout time; the run's content stays const.
-    mutable int LineHeight = 0;   // text height + external leading
-    mutable int Height = 0;
-    mutable int Descent = 0;
-    mutable int Overhang = 0;
-
-    void Measure(Canvas& canvas) const;
+    const TMyFont* Font = nullptr;
+    const TUrlTarget* Url = nullptr;
 };
 
 // Font runs of one section, ordered by position.

@@ -98,12 +98,12 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
 
         if (li == 0 && ListLevel > 0) {
             if (ListKind == ListType::Numbered) {
-                canvas.SelectFont(StartFont.ToCanvasFont());
+                canvas.SelectFont(StartFont->ToCanvasFont());
                 const QString number = QString::number(ListNumber) + QLatin1Char('.');
                 const CanvasFontMetrics m = canvas.Metrics();
                 const int w = canvas.TextWidth(number);
                 canvas.TextOut(x + FirstLineIndent - 5 - w, baseline - m.ascent, number,
-                               doc->Printing ? QColor(0, 0, 0) : StartFont.Color);
+                               doc->Printing ? QColor(0, 0, 0) : StartFont->Color);
             } else if (ListKind == ListType::Bulleted && !Plain) {
                 DrawBullet(canvas, *this, x + FirstLineIndent - 8, textTop, line.LineHt);
             }
@@ -114,7 +114,7 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             switch (p.kind) {
             case LinePiece::Kind::Image: {
                 TImageObj& image = *p.image;
-                canvas.SelectFont(Fonts[p.run].Font.ToCanvasFont());
+                canvas.SelectFont(Fonts[p.run].Font->ToCanvasFont());
                 image.DrawImage(canvas, x + image.DrawXX, image.DrawYY + shift - doc->YOff);
                 if (!image.Floats())
                     cx += image.ObjWidth;
@@ -131,15 +131,16 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
                 break;
             }
             case LinePiece::Kind::Text: {
-                const TFontObj& run = Fonts[p.run];
-                canvas.SelectFont(run.Font.ToCanvasFont());
+                const TFontObj& fontRun = Fonts[p.run];
+                const TMyFont& run = *fontRun.Font;
+                canvas.SelectFont(run.ToCanvasFont());
                 const CanvasFontMetrics m = canvas.Metrics();
                 int runTop = baseline - m.ascent;
-                if (run.SubSuper == SubSuperState::Super)
+                if (fontRun.SubSuper == SubSuperState::Super)
                     runTop -= line.LineHt / 3;
-                else if (run.SubSuper == SubSuperState::Sub)
+                else if (fontRun.SubSuper == SubSuperState::Sub)
                     runTop += run.Descent / 2 + 1;
-                const QColor color = doc->Printing ? QColor(0, 0, 0) : run.Font.Color;
+                const QColor color = doc->Printing ? QColor(0, 0, 0) : run.Color;
                 // Up to three parts: before, inside and after the selection.
                 int from = p.from;
                 while (from < p.to) {

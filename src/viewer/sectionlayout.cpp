@@ -22,7 +22,7 @@ inline bool IsBreakChar(QChar c)
 void TSection::MeasureFonts(Canvas& canvas)
 {
     for (const TFontObj& run : Fonts)
-        run.Measure(canvas);
+        run.Font->Measure(canvas);
 }
 
 int TSection::SpanWidth(Canvas& canvas, int from, int to) const
@@ -39,8 +39,8 @@ int TSection::SpanWidth(Canvas& canvas, int from, int to) const
             break;
         case LinePiece::Kind::Text: {
             const TFontObj& run = Fonts[p.run];
-            canvas.SelectFont(run.Font.ToCanvasFont());
-            width += canvas.TextWidth(QStringView(Buff).mid(p.from, p.to - p.from)) - run.Overhang;
+            canvas.SelectFont(run.Font->ToCanvasFont());
+            width += canvas.TextWidth(QStringView(Buff).mid(p.from, p.to - p.from)) - run.Font->Overhang;
             break;
         }
         }
@@ -101,8 +101,8 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
         while (end < limit && Buff[end] != TextMarkers::Image && Buff[end] != TextMarkers::Control)
             ++end;
         const bool wholeRun = end < limit || end == Fonts.RunEnd(run, length);
-        const TFontObj& font = Fonts[run];
-        canvas.SelectFont(font.Font.ToCanvasFont());
+        const TMyFont& font = *Fonts[run].Font;
+        canvas.SelectFont(font.ToCanvasFont());
         const int cap = end - pos;
         const int capWidth = canvas.TextWidth(text.mid(pos, cap)) - font.Overhang;
         if (wholeRun && capWidth <= left) {
@@ -139,7 +139,7 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
     const int first = Fonts.IndexAt(line.Start);
     const int last = Fonts.IndexAt(std::max(line.Start, end - 1));
     for (int r = first; r <= last; ++r) {
-        const TFontObj& run = Fonts[r];
+        const TMyFont& run = *Fonts[r].Font;
         lineHt = std::max(lineHt, run.LineHeight);
         if (run.Height > tallest) {
             tallest = run.Height;
@@ -206,7 +206,7 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
             if (image.Align == ImageAlign::Top) {
                 image.DrawYY = line.Top + before;
             } else if (image.Align == ImageAlign::Middle) {
-                const TFontObj& run = Fonts[p.run];
+                const TMyFont& run = *Fonts[p.run].Font;
                 image.DrawYY = baseline + run.Descent - run.Height / 2 - image.ObjHeight / 2;
             } else {
                 image.DrawYY = baseline - image.ObjHeight;
@@ -256,8 +256,8 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
     FirstLineIndent = imgr.LeftIndent(y + clearSpace);
     maxWidth = imgr.Width;
     for (const auto& image : Images) {
-        canvas.SelectFont(Fonts.At(image->Pos).Font.ToCanvasFont());
-        image->SizeImage(canvas, Fonts.At(image->Pos).Url.HasUrl());
+        canvas.SelectFont(Fonts.At(image->Pos).Font->ToCanvasFont());
+        image->SizeImage(canvas, Fonts.At(image->Pos).Url->HasUrl());
         maxWidth = std::max(maxWidth, image->ObjWidth + Indent);
     }
     for (const TFormControlObj* control : FormControls)
@@ -343,8 +343,8 @@ void TSection::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)
     int floats = 0;
     int widestImage = 0;
     for (const auto& image : Images) {
-        canvas.SelectFont(Fonts.At(image->Pos).Font.ToCanvasFont());
-        image->SizeImage(canvas, Fonts.At(image->Pos).Url.HasUrl());
+        canvas.SelectFont(Fonts.At(image->Pos).Font->ToCanvasFont());
+        image->SizeImage(canvas, Fonts.At(image->Pos).Url->HasUrl());
         if (image->Floats())
             floats += image->ObjWidth;
         else

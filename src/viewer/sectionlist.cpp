@@ -44,6 +44,7 @@ void TSectionList::Clear()
 {
     Items.clear();
     DroppedSections.clear();
+    FontPool.Clear();
     htmlFormList.clear();
     MapList.clear();
     SelStart = 0;

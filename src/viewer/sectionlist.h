@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/cell.h"
+#include "viewer/fonts.h"
 #include "viewer/syscolors.h"
 
 #include <QColor>
@@ -55,6 +56,7 @@ public:
     int PageBottom = 0;
     std::vector<std::unique_ptr<ThtmlForm>> htmlFormList;
     std::vector<std::unique_ptr<TMapItem>> MapList;
+    TFontPool FontPool;
     // Sections layout could not show (a table with too many columns).
     std::vector<std::unique_ptr<TSectionBase>> DroppedSections;
 

@@ -58,9 +58,9 @@ bool TSection::GetURL(Canvas& canvas, int x, int y, TUrlTarget& url)
             }
         }
         const TFontObj& run = Fonts.At(image->Pos);
-        if (!run.Url.HasUrl())
+        if (!run.Url->HasUrl())
             return false;
-        url = run.Url;
+        url = *run.Url;
         if (image->IsMap)
             url.Url += QStringLiteral("?%1,%2").arg(ix).arg(iy);
         return true;
@@ -80,9 +80,9 @@ bool TSection::GetURL(Canvas& canvas, int x, int y, TUrlTarget& url)
     if (index < 0)
         return false;
     const TFontObj& run = Fonts.At(index);
-    if (!run.Url.HasUrl())
+    if (!run.Url->HasUrl())
         return false;
-    url = run.Url;
+    url = *run.Url;
     return true;
 }
 

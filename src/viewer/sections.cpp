@@ -50,12 +50,13 @@ void TSectionBase::MinMaxWidth(Canvas&, int& minWidth, int& maxWidth)
 
 TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
                    SubSuperState subSuper)
-    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent), StartFont(font), Align(align)
+    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent),
+      StartFont(owner->FontPool.Intern(font)), Align(align)
 {
     TFontObj run;
     run.Pos = 0;
-    run.Font = font;
-    run.Url = link;
+    run.Font = StartFont;
+    run.Url = owner->FontPool.Intern(link);
     run.SubSuper = subSuper;
     Fonts.Add(run);
 }
@@ -69,7 +70,7 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       Indent(other.Indent),
       ListNumber(other.ListNumber),
       Lines(other.Lines),
-      StartFont(other.StartFont),
+      StartFont(owner->FontPool.Intern(*other.StartFont)),
       ListKind(other.ListKind),
       Align(other.Align),
       Clear(other.Clear),
@@ -77,6 +78,11 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       FirstLineIndent(other.FirstLineIndent),
       LayoutWidth(other.LayoutWidth)
 {
+    // The copy's fonts live in its own document.
+    for (TFontObj& run : Fonts) {
+        run.Font = owner->FontPool.Intern(*run.Font);
+        run.Url = owner->FontPool.Intern(*run.Url);
+    }
     for (const auto& image : other.Images)
         Images.push_back(std::make_unique<TImageObj>(owner, *image));
 }
@@ -124,14 +130,15 @@ void TSection::AddText(QStringView text)
 void TSection::ChangeFont(const TMyFont& font, SubSuperState subSuper)
 {
     const int end = int(Buff.size());
+    const TMyFont* pooled = ParentSectionList->FontPool.Intern(font);
     if (Fonts.Last().Pos == end) {
-        Fonts.Last().Font = font;
+        Fonts.Last().Font = pooled;
         Fonts.Last().SubSuper = subSuper;
         return;
     }
     TFontObj run;
     run.Pos = end;
-    run.Font = font;
+    run.Font = pooled;
     run.Url = Fonts.Last().Url;
     run.SubSuper = subSuper;
     Fonts.Add(run);
@@ -140,7 +147,7 @@ void TSection::ChangeFont(const TMyFont& font, SubSuperState subSuper)
 void TSection::ChangeFontAndLink(const TMyFont& font, SubSuperState subSuper, const TUrlTarget& link)
 {
     ChangeFont(font, subSuper);
-    Fonts.Last().Url = link;
+    Fonts.Last().Url = ParentSectionList->FontPool.Intern(link);
 }
 
 TImageObj* TSection::AddImage(const TAttributeList& attributes)
@@ -159,15 +166,17 @@ void TSection::AddFormControl(TFormControlObj* control)
 
 void TSection::UpdateFonts()
 {
-    const TSectionList* doc = ParentSectionList;
-    auto update = [doc](TMyFont& font, bool link) {
-        font.Name = font.Fixed ? doc->PreFontName : doc->FontName;
-        font.SetNominalSize(font.NominalSize, doc->DefFontSize);
-        font.Color = link ? doc->HotSpotColor : doc->FontColor;
+    TSectionList* doc = ParentSectionList;
+    auto update = [doc](const TMyFont* font, bool link) {
+        TMyFont f = *font;
+        f.Name = f.Fixed ? doc->PreFontName : doc->FontName;
+        f.SetNominalSize(f.NominalSize, doc->DefFontSize);
+        f.Color = link ? doc->HotSpotColor : doc->FontColor;
+        return doc->FontPool.Intern(f);
     };
     for (TFontObj& run : Fonts)
-        update(run.Font, run.Url.HasUrl());
-    update(StartFont, Fonts[0].Url.HasUrl());
+        run.Font = update(run.Font, run.Url->HasUrl());
+    StartFont = update(StartFont, Fonts[0].Url->HasUrl());
     UpdateSpacing();
 }
 

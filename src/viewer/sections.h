@@ -66,7 +66,7 @@ public:
     int Indent = 0;
     int ListNumber = 0;
     std::vector<LineRec> Lines;
-    TMyFont StartFont;
+    const TMyFont* StartFont = nullptr;   // the font the section started with
     ListType ListKind = ListType::None;
     TextAlign Align = TextAlign::Left;
     ClearMode Clear = ClearMode::None;

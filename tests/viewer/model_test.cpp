@@ -14,18 +14,18 @@ TEST(Model, UpdateFontsReplacesFontTagColoursAndFaces)
     page.Doc.SetFonts("Georgia", "Mono", 10, QColor(1, 2, 3), QColor(4, 5, 6), QColor(255, 255, 255));
     auto* s = dynamic_cast<TSection*>(page.Doc[0]);
     ASSERT_TRUE(s);
-    const TMyFont& red = s->Fonts.At(int(s->Buff.indexOf("red"))).Font;
+    const TMyFont& red = *s->Fonts.At(int(s->Buff.indexOf("red"))).Font;
     EXPECT_EQ(red.Color, QColor(1, 2, 3));
     EXPECT_EQ(red.Name, "Georgia");
     EXPECT_EQ(red.Size, 10);
-    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf("link"))).Font.Color, QColor(4, 5, 6));
-    const TMyFont& fixed = s->Fonts.At(int(s->Buff.indexOf("fixed"))).Font;
+    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf("link"))).Font->Color, QColor(4, 5, 6));
+    const TMyFont& fixed = *s->Fonts.At(int(s->Buff.indexOf("fixed"))).Font;
     EXPECT_EQ(fixed.Name, "Mono");
     EXPECT_EQ(fixed.Size, 8);   // 10 points at 10/12
     auto* table = dynamic_cast<ThtmlTable*>(page.Doc[1]);
     ASSERT_TRUE(table);
     auto* cell = dynamic_cast<TSection*>((*table->Rows[0][0]->Cell)[0]);
-    EXPECT_EQ(cell->Fonts[0].Font.Color, QColor(1, 2, 3));
+    EXPECT_EQ(cell->Fonts[0].Font->Color, QColor(1, 2, 3));
 }
 
 TEST(Model, PrintingCopyIsDeepAndPaintsBlack)

@@ -98,7 +98,7 @@ TEST(Reader, CommentsAreRemovedEverywhere)
     EXPECT_EQ(Text("a<!-- x ---->b"), "ab");
     EXPECT_EQ(Text("a<!DOCTYPE html>b"), "ab");
     Parsed attr("<FONT COLOR=\"#FF<!-- c -->0000\">x</FONT>");
-    EXPECT_EQ(attr.First()->Fonts[0].Font.Color, QColor(255, 0, 0));
+    EXPECT_EQ(attr.First()->Fonts[0].Font->Color, QColor(255, 0, 0));
 }
 
 TEST(Reader, OpenCommentKeepsWhatCameBefore)
@@ -137,7 +137,7 @@ TEST(Colors, NamesAndHexadecimal)
     EXPECT_EQ(p.page.Doc.Background, QColor(0xC0, 0xC0, 0xC0));
     EXPECT_EQ(p.page.Doc.FontColor, QColor(0, 0xFF, 0));
     EXPECT_EQ(p.page.Doc.HotSpotColor, QColor(0x80, 0, 0x80));
-    EXPECT_EQ(p.First()->Fonts[0].Font.Color, QColor(0, 0xFF, 0));
+    EXPECT_EQ(p.First()->Fonts[0].Font->Color, QColor(0, 0xFF, 0));
     Parsed bad("<BODY BGCOLOR=\"#zzzzzz\">x");
     EXPECT_EQ(bad.page.Doc.Background, SysColors::ButtonFace());
 }
@@ -196,7 +196,7 @@ TEST(Fonts, BigAndSmallStopAtTheEndsButTheirEndTagsStillPop)
 {
     Parsed p("<FONT SIZE=7>a<BIG>b</BIG>c</FONT><FONT SIZE=1>d<SMALL>e</SMALL>f</FONT>g<BIG>h</BIG>i");
     const TSection* s = p.First();
-    auto sizeAt = [s](QChar c) { return s->Fonts.At(int(s->Buff.indexOf(c))).Font.Size; };
+    auto sizeAt = [s](QChar c) { return s->Fonts.At(int(s->Buff.indexOf(c))).Font->Size; };
     EXPECT_EQ(sizeAt('a'), 36);
     EXPECT_EQ(sizeAt('b'), 36);
     EXPECT_EQ(sizeAt('c'), 12);   // </BIG> popped the FONT level
@@ -212,15 +212,15 @@ TEST(Fonts, RelativeSizesBaseFontFaceAndColour)
     Parsed p("<BASEFONT SIZE=5><FONT SIZE=+1 FACE=Arial COLOR=red>a</FONT><FONT SIZE=-9>b</FONT>"
              "<FONT SIZE=30>c</FONT><PRE><FONT SIZE=7>d</FONT></PRE>");
     const TSection* s = p.First();
-    const TMyFont& a = s->Fonts.At(int(s->Buff.indexOf('a'))).Font;
+    const TMyFont& a = *s->Fonts.At(int(s->Buff.indexOf('a'))).Font;
     EXPECT_EQ(a.Size, 24);
     EXPECT_EQ(a.Name, "Arial");
     EXPECT_EQ(a.Color, QColor(255, 0, 0));
-    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf('b'))).Font.Size, 8);
-    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf('c'))).Font.Size, 36);
+    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf('b'))).Font->Size, 8);
+    EXPECT_EQ(s->Fonts.At(int(s->Buff.indexOf('c'))).Font->Size, 36);
     auto pre = p.All<TPreFormated>();
     ASSERT_FALSE(pre.empty());
-    EXPECT_EQ(pre[0]->Fonts.At(int(pre[0]->Buff.indexOf('d'))).Font.Size, 30);
+    EXPECT_EQ(pre[0]->Fonts.At(int(pre[0]->Buff.indexOf('d'))).Font->Size, 30);
 }
 
 TEST(Fonts, StylesSubSupAndLinks)
@@ -228,19 +228,19 @@ TEST(Fonts, StylesSubSupAndLinks)
     Parsed p("<B>1<I>2</B>3</I><U>4</U>5<SUB>6</SUB><A HREF=\"t.htm\" TARGET=f>7</A>8");
     const TSection* s = p.First();
     auto at = [s](char c) -> const TFontObj& { return s->Fonts.At(int(s->Buff.indexOf(QLatin1Char(c)))); };
-    EXPECT_TRUE(at('2').Font.Bold && at('2').Font.Italic);
-    EXPECT_FALSE(at('3').Font.Bold);
-    EXPECT_TRUE(at('3').Font.Italic);
-    EXPECT_TRUE(at('4').Font.Underline);
-    EXPECT_FALSE(at('5').Font.Underline || at('5').Font.Italic);
+    EXPECT_TRUE(at('2').Font->Bold && at('2').Font->Italic);
+    EXPECT_FALSE(at('3').Font->Bold);
+    EXPECT_TRUE(at('3').Font->Italic);
+    EXPECT_TRUE(at('4').Font->Underline);
+    EXPECT_FALSE(at('5').Font->Underline || at('5').Font->Italic);
     EXPECT_EQ(at('6').SubSuper, SubSuperState::Sub);
-    EXPECT_EQ(at('6').Font.Size, 9);
-    EXPECT_EQ(at('7').Url.Url, "t.htm");
-    EXPECT_EQ(at('7').Url.Target, "f");
-    EXPECT_TRUE(at('7').Font.Underline);
-    EXPECT_EQ(at('7').Font.Color, QColor(0, 0, 255));
-    EXPECT_FALSE(at('8').Url.HasUrl());
-    EXPECT_FALSE(at('8').Font.Underline);
+    EXPECT_EQ(at('6').Font->Size, 9);
+    EXPECT_EQ(at('7').Url->Url, "t.htm");
+    EXPECT_EQ(at('7').Url->Target, "f");
+    EXPECT_TRUE(at('7').Font->Underline);
+    EXPECT_EQ(at('7').Font->Color, QColor(0, 0, 255));
+    EXPECT_FALSE(at('8').Url->HasUrl());
+    EXPECT_FALSE(at('8').Font->Underline);
 }
 
 TEST(Headings, SizesSpacesAndAlignment)
@@ -253,8 +253,8 @@ TEST(Headings, SizesSpacesAndAlignment)
     TSection* h = p.Texts(p.page.Doc)[0];
     EXPECT_EQ(h->Buff, "big");
     EXPECT_EQ(h->Align, TextAlign::Center);
-    EXPECT_EQ(h->Fonts[0].Font.Size, 24);
-    EXPECT_TRUE(h->Fonts[0].Font.Bold);
+    EXPECT_EQ(h->Fonts[0].Font->Size, 24);
+    EXPECT_TRUE(h->Fonts[0].Font->Bold);
     EXPECT_EQ(p.SectionAfter("big"), "after");
 }
 
@@ -270,8 +270,8 @@ TEST(Scaling, DefaultFontSizeTen)
             checkedSpace = true;
         }
         if (auto* s = dynamic_cast<TSection*>(page.Doc[i]); s && s->Buff == "head") {
-            EXPECT_EQ(s->Fonts[0].Font.Size, 20);
-            EXPECT_EQ(s->Fonts[0].Font.NominalSize, 24);
+            EXPECT_EQ(s->Fonts[0].Font->Size, 20);
+            EXPECT_EQ(s->Fonts[0].Font->NominalSize, 24);
             checkedHeading = true;
         }
     }
@@ -348,7 +348,7 @@ TEST(Tables, StructureSpansCaptionAndStrayText)
     auto* hs = dynamic_cast<TSection*>((*th.Cell)[0]);
     ASSERT_TRUE(hs);
     EXPECT_EQ(hs->Align, TextAlign::Right);
-    EXPECT_TRUE(hs->Fonts[0].Font.Bold);
+    EXPECT_TRUE(hs->Fonts[0].Font->Bold);
     EXPECT_EQ(td.ColSpan, 2);
     EXPECT_EQ(td.RowSpan, 3);
     EXPECT_EQ(td.SpecWd, 30);
@@ -356,9 +356,9 @@ TEST(Tables, StructureSpansCaptionAndStrayText)
     EXPECT_EQ(td.BgColor, QColor(0, 255, 0));
     auto* ds = dynamic_cast<TSection*>((*td.Cell)[0]);
     EXPECT_EQ(ds->Align, TextAlign::Left);
-    EXPECT_FALSE(ds->Fonts[0].Font.Bold);
+    EXPECT_FALSE(ds->Fonts[0].Font->Bold);
     EXPECT_EQ(texts.back()->Buff, "tail");
-    EXPECT_FALSE(texts.back()->Fonts[0].Font.Bold);
+    EXPECT_FALSE(texts.back()->Fonts[0].Font->Bold);
 }
 
 TEST(Forms, ControlsOptionsAndTextArea)
