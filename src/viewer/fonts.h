@@ -8,7 +8,7 @@
 #include <unordered_set>
 #include <vector>
 
-enum class SubSuperState { None, Sub, Super };
+enum class SubSuperState : unsigned char { None, Sub, Super };
 
 // Scales a nominal size (points, pixels of spacing) by the viewer's default
 // font size; 12 is the size everything is written for.

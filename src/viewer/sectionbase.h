@@ -11,7 +11,7 @@ class TSectionList;
 class TCell;
 struct TUrlTarget;
 
-enum class TextAlign { Left = 1, Center = 2, Right = 3 };
+enum class TextAlign : unsigned char { Left = 1, Center = 2, Right = 3 };
 enum class MatchCase { No, Yes };
 
 // One block of the page. Positions are character positions in the whole

@@ -75,8 +75,7 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       Align(other.Align),
       Clear(other.Clear),
       Plain(other.Plain),
-      FirstLineIndent(other.FirstLineIndent),
-      LayoutWidth(other.LayoutWidth)
+      FirstLineIndent(other.FirstLineIndent)
 {
     // The copy's fonts live in its own document.
     for (TFontObj& run : Fonts) {

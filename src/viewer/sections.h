@@ -11,8 +11,8 @@
 class TImageObj;
 class TFormControlObj;
 
-enum class ListType { None = 0, Numbered = 1, Bulleted = 2, Definition = 3 };
-enum class ClearMode { None = 0, Left = 1, Right = 2, Both = 3 };
+enum class ListType : unsigned char { None = 0, Numbered = 1, Bulleted = 2, Definition = 3 };
+enum class ClearMode : unsigned char { None = 0, Left = 1, Right = 2, Both = 3 };
 
 // One laid-out line of a text section.
 struct LineRec {
@@ -72,7 +72,6 @@ public:
     ClearMode Clear = ClearMode::None;
     bool Plain = false;          // bulleted item without a bullet
     int FirstLineIndent = 0;     // left margin of the first line, for list markers
-    int LayoutWidth = 32000;     // how wide a line may be; preformatted lines never wrap
 
     virtual bool IsPreformatted() const { return false; }
     // The image or form control whose marker stands at pos, or null.
