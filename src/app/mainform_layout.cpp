@@ -238,7 +238,9 @@ void TFM_MainForm::BuildBottomPanel()
 
     LB_VFONT = new QLabel(PA_Tabs);
     LB_VFONT->setVisible(false);
+    // Holds the preview's proportional font until the settings replace it.
     QFont viewerFont(QStringLiteral("Times New Roman"));
+    viewerFont.setPointSize(12);
     LB_VFONT->setFont(viewerFont);
 
     statusLabel_ = new QLabel(QStringLiteral(" "), PA_Tabs);

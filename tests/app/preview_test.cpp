@@ -193,6 +193,9 @@ TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
     EXPECT_GT(form.ViewPage->Document().Count(), 0);
     EXPECT_EQ(form.ViewPage->HistoryMaxCount(), 8);
+    // Without a settings file the preview keeps its own default font.
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 12);
 }
 
 TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
