@@ -60,7 +60,8 @@ bool HavePage(benchmark::State& state, const std::string& name)
 
 size_t HeapInUse()
 {
-    return mallinfo2().uordblks;
+    const struct mallinfo2 info = mallinfo2();
+    return info.uordblks + info.hblkhd;   // large blocks are mapped separately
 }
 
 void Parse(benchmark::State& state, const std::string& name)

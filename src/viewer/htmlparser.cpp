@@ -177,8 +177,17 @@ void HtmlParser::EnsureSection(int level)
 
 void HtmlParser::CloseSection()
 {
-    if (section_)
-        cell_->Add(std::move(section_));
+    if (!section_)
+        return;
+    // A section left without text shows nothing and takes no room; pages
+    // leave thousands of them between blocks. One that clears floats or
+    // holds an anchor stays.
+    if (section_->IsEmpty() && section_->Clear == ClearMode::None && !section_->Anchored
+        && !section_->IsPreformatted()) {
+        section_.reset();
+        return;
+    }
+    cell_->Add(std::move(section_));
 }
 
 ThtmlForm* HtmlParser::CurrentForm()
@@ -412,6 +421,7 @@ bool HtmlParser::DoCommon(int level)
             const QString key = name->Name.toUpper();
             if (!names_.contains(key))
                 names_.insert(key, section_.get());
+            section_->Anchored = true;
         }
         Next();
         return true;

@@ -330,6 +330,8 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
         pos = end;
     }
     curs += Len;
+    if (Lines.capacity() > Lines.size() + Lines.size() / 4)
+        Lines.shrink_to_fit();   // documents hold thousands of sections: keep them tight
     if (ListLevel > 0)
         height = std::max(height, imgr.GetLevelClear() - y);
     DrawHeight = height;

@@ -2,6 +2,7 @@
 
 #include "viewer/fonts.h"
 #include "viewer/htmlsymbols.h"
+#include "viewer/lazyvector.h"
 #include "viewer/sectionbase.h"
 
 #include <QString>
@@ -60,8 +61,8 @@ public:
 
     QString Buff;
     TFontList Fonts;
-    std::vector<std::unique_ptr<TImageObj>> Images;
-    std::vector<TFormControlObj*> FormControls;   // owned by their forms
+    LazyVector<std::unique_ptr<TImageObj>> Images;
+    LazyVector<TFormControlObj*> FormControls;   // owned by their forms
     int ListLevel = 0;
     int Indent = 0;
     int ListNumber = 0;
@@ -71,6 +72,7 @@ public:
     TextAlign Align = TextAlign::Left;
     ClearMode Clear = ClearMode::None;
     bool Plain = false;          // bulleted item without a bullet
+    bool Anchored = false;       // a named anchor stands in it
     int FirstLineIndent = 0;     // left margin of the first line, for list markers
 
     virtual bool IsPreformatted() const { return false; }
