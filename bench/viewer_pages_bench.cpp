@@ -2,56 +2,24 @@
 // 800 pixels, a relayout at a new width, and the same pages through
 // QTextDocument for comparison. The pages are generated when the benchmarks
 // first run; without the generator the page benchmarks say so and skip.
+#include "benchpages.h"
 #include "viewer/htmldocument.h"
 #include "viewer/htmlparser.h"
 #include "viewer/qtcanvas.h"
 
 #include <QAbstractTextDocumentLayout>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTextDocument>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
-#include <map>
 
 namespace {
 
 constexpr int kWidth = 800;
 
-QString GeneratorPath()
-{
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/../../shared/bench/gen_pages.py");
-}
-
-// The page's bytes, or empty when the pages cannot be made.
-const QByteArray& Page(const std::string& name)
-{
-    static QTemporaryDir dir;
-    static bool generated = [] {
-        if (!dir.isValid() || !QFileInfo::exists(GeneratorPath()))
-            return false;
-        return QProcess::execute(QStringLiteral("python3"), {GeneratorPath(), dir.path()}) == 0;
-    }();
-    static std::map<std::string, QByteArray> pages;
-    auto it = pages.find(name);
-    if (it == pages.end()) {
-        QByteArray bytes;
-        if (generated) {
-            QFile file(dir.filePath(QString::fromStdString(name) + QStringLiteral(".html")));
-            if (file.open(QIODevice::ReadOnly))
-                bytes = file.readAll();
-        }
-        it = pages.emplace(name, bytes).first;
-    }
-    return it->second;
-}
-
 bool HavePage(benchmark::State& state, const std::string& name)
 {
-    if (Page(name).isEmpty()) {
+    if (BenchPage(name).isEmpty()) {
         state.SkipWithError("../shared/bench/gen_pages.py is not available: no pages to measure");
         return false;
     }
@@ -68,7 +36,7 @@ void Parse(benchmark::State& state, const std::string& name)
 {
     if (!HavePage(state, name))
         return;
-    const QByteArray& bytes = Page(name);
+    const QByteArray& bytes = BenchPage(name);
     for (auto _ : state) {
         HtmlDocument page;
         HtmlParser parser(page.Doc, page.Names);
@@ -82,7 +50,7 @@ void ParseAndLayout(benchmark::State& state, const std::string& name)
 {
     if (!HavePage(state, name))
         return;
-    const QByteArray& bytes = Page(name);
+    const QByteArray& bytes = BenchPage(name);
     size_t heap = 0;
     for (auto _ : state) {
         const size_t before = HeapInUse();
@@ -104,7 +72,7 @@ void Relayout(benchmark::State& state, const std::string& name)
         return;
     HtmlDocument page;
     HtmlParser parser(page.Doc, page.Names);
-    parser.ParseBuffer(Page(name));
+    parser.ParseBuffer(BenchPage(name));
     QtCanvas canvas;
     int widest = 0, curs = 0;
     page.Doc.DoLogic(canvas, 0, kWidth, widest, curs);
@@ -120,7 +88,7 @@ void TextDocument(benchmark::State& state, const std::string& name)
 {
     if (!HavePage(state, name))
         return;
-    const QString html = DecodeHtmlBytes(Page(name));
+    const QString html = DecodeHtmlBytes(BenchPage(name));
     size_t heap = 0;
     for (auto _ : state) {
         const size_t before = HeapInUse();
@@ -131,7 +99,7 @@ void TextDocument(benchmark::State& state, const std::string& name)
         heap = HeapInUse() - before;
     }
     state.counters["heap_MB"] = double(heap) / (1024.0 * 1024.0);
-    state.SetBytesProcessed(int64_t(state.iterations()) * Page(name).size());
+    state.SetBytesProcessed(int64_t(state.iterations()) * BenchPage(name).size());
 }
 
 } // namespace
