@@ -104,11 +104,11 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
                 cellMin += Slack();
                 cellMax += Slack();
                 const int col = int(c);
-                const int spec = cell.SpecWd;
+                const int wanted = cell.SpecWd;
                 if (span == 1) {
                     mins[c] = std::max(mins[c], cellMin);
                     maxs[c] = std::max(maxs[c], cellMax);
-                    Percents[c] = std::max(Percents[c], spec);
+                    Percents[c] = std::max(Percents[c], wanted);
                     continue;
                 }
                 const int last = std::min(col + span, NumCols);
@@ -120,17 +120,17 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
                     minSum += mins[size_t(i)];
                     maxSum += maxs[size_t(i)];
                 }
-                if (spec > 0 || p > 0) {
+                if (wanted > 0 || p > 0) {
                     if (k > 0) {
                         for (int i = col; i < last; ++i)
                             if (Percents[size_t(i)] == 0)
-                                Percents[size_t(i)] = std::max(0, (spec - p) / k);
-                    } else if (p < spec && p > 0) {
+                                Percents[size_t(i)] = std::max(0, (wanted - p) / k);
+                    } else if (p < wanted && p > 0) {
                         for (int i = col; i < last; ++i)
-                            Percents[size_t(i)] = Percents[size_t(i)] * spec / p;
+                            Percents[size_t(i)] = Percents[size_t(i)] * wanted / p;
                     }
                     const int pNow = Sum(Percents, col, last - col);
-                    const int divisor = std::max(spec, pNow);
+                    const int divisor = std::max(wanted, pNow);
                     if (divisor > 0) {
                         for (int i = col; i < last; ++i) {
                             mins[size_t(i)] = std::max(mins[size_t(i)], cellMin * Percents[size_t(i)] / divisor);
@@ -168,9 +168,9 @@ void ThtmlTable::GetAbsoluteWidths(int width)
                 const TCellObj& cell = *row[c];
                 if (cell.ColSpan != span)
                     continue;
-                const int spec = cell.SpecWd;
+                const int wanted = cell.SpecWd;
                 if (span == 1) {
-                    Widths[c] = std::max(Widths[c], spec);
+                    Widths[c] = std::max(Widths[c], wanted);
                     continue;
                 }
                 const int col = int(c);
@@ -181,14 +181,14 @@ void ThtmlTable::GetAbsoluteWidths(int width)
                         ++k;
                     s += Widths[size_t(i)];
                 }
-                if (spec > 0 || s > 0) {
-                    if (k == 0 && s < spec && s > 0) {
+                if (wanted > 0 || s > 0) {
+                    if (k == 0 && s < wanted && s > 0) {
                         for (int i = col; i < last; ++i)
-                            Widths[size_t(i)] = Widths[size_t(i)] * spec / s;
+                            Widths[size_t(i)] = Widths[size_t(i)] * wanted / s;
                     } else if (k > 0) {
                         for (int i = col; i < last; ++i)
                             if (Widths[size_t(i)] == 0)
-                                Widths[size_t(i)] = std::max(0, (spec - s) / k);
+                                Widths[size_t(i)] = std::max(0, (wanted - s) / k);
                     }
                 }
             }
