@@ -1,6 +1,6 @@
 // The benchmark program's entry. Weak, so a shared entry defined elsewhere
-// in bench/ takes its place; the editor benchmarks create their own
-// QApplication when none exists.
+// in bench/ takes its place. Every benchmark runs inside the QApplication
+// made here.
 #include <QApplication>
 #include <benchmark/benchmark.h>
 

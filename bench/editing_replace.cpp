@@ -4,19 +4,9 @@
 #include "editing/search.h"
 #include "platform/editcontrol.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "kivobench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 // 20,000 lines of 50 characters, each holding "abc" once (1 MB with the breaks).
 QString DocumentWithOccurrences(int lineLength)
@@ -31,7 +21,6 @@ QString DocumentWithOccurrences(int lineLength)
 
 void RunReplaceAll(benchmark::State& state, const QString& text, Qt::CaseSensitivity caseSensitivity)
 {
-    EnsureApplication();
     EditControl edit;
     for (auto _ : state) {
         state.PauseTiming();

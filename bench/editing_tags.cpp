@@ -3,19 +3,9 @@
 #include "editing/tagcommands.h"
 #include "platform/editcontrol.h"
 
-#include <QApplication>
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "kivobench";
-    static char* argv[] = {name, nullptr};
-    if (!QApplication::instance())
-        new QApplication(argc, argv);
-}
 
 // About 1 MB of HTML-like lines.
 QString MegabyteDocument()
@@ -29,7 +19,6 @@ QString MegabyteDocument()
 
 void BM_InsertTagPairNearTheEnd(benchmark::State& state)
 {
-    EnsureApplication();
     EditControl edit;
     edit.SetText(MegabyteDocument());
     const int start = edit.LineIndex(edit.LineCount() - 3) + 3;
@@ -46,7 +35,6 @@ BENCHMARK(BM_InsertTagPairNearTheEnd)->Unit(benchmark::kMillisecond);
 
 void BM_InsertListNearTheEnd(benchmark::State& state)
 {
-    EnsureApplication();
     EditControl edit;
     edit.SetText(MegabyteDocument());
     const int start = edit.LineIndex(edit.LineCount() - 4);

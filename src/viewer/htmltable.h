@@ -100,6 +100,8 @@ private:
 
     void GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<int>& maxs);
     void GetAbsoluteWidths(int width);
+    // Cells are measured span by span, narrowest first, up to this span.
+    int WidestColSpan() const;
     void GetWidths(Canvas& canvas, int width);
     // Calls f(cell, content x) for the top caption, the cells row by row and
     // the bottom caption: the order character positions run in. Stops when f

@@ -89,10 +89,7 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
     mins.assign(size_t(NumCols), 0);
     maxs.assign(size_t(NumCols), 0);
     Percents.assign(size_t(NumCols), 0);
-    int maxSpan = 1;
-    for (const TCellList& row : Rows)
-        for (const auto& cell : row)
-            maxSpan = std::max(maxSpan, cell->ColSpan);
+    const int maxSpan = WidestColSpan();
     for (int span = 1; span <= maxSpan; ++span) {
         for (const TCellList& row : Rows) {
             for (size_t c = 0; c < row.size(); ++c) {
@@ -155,13 +152,19 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
     minMaxValid_ = true;
 }
 
+int ThtmlTable::WidestColSpan() const
+{
+    int widest = 1;
+    for (const TCellList& row : Rows)
+        for (const auto& cell : row)
+            widest = std::max(widest, cell->ColSpan);
+    return widest;
+}
+
 void ThtmlTable::GetAbsoluteWidths(int width)
 {
     Widths.assign(size_t(NumCols), 0);
-    int maxSpan = 1;
-    for (const TCellList& row : Rows)
-        for (const auto& cell : row)
-            maxSpan = std::max(maxSpan, cell->ColSpan);
+    const int maxSpan = WidestColSpan();
     for (int span = 1; span <= maxSpan; ++span) {
         for (const TCellList& row : Rows) {
             for (size_t c = 0; c < row.size(); ++c) {
