@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
@@ -147,14 +148,9 @@ void TFM_MainForm::UpdatePreview(PreviewSender sender)
         lines.reserve(HTML_WINDOW->LineCount());
         for (int line = 0; line < HTML_WINDOW->LineCount(); ++line)
             lines << HTML_WINDOW->Line(line);
-        try {
-            ViewPage->LoadLines(lines);
-        } catch (const KivoError&) {
-            // What was read before the error stays on the screen, where it was.
-            ViewPage->SetPosition(position);
-            throw;
-        }
-        ViewPage->SetPosition(position);
+        // Also after a parse error: what was read stays where the user was.
+        const auto keepPlace = qScopeGuard([this, position] { ViewPage->SetPosition(position); });
+        ViewPage->LoadLines(lines);
     }
     ViewPage->setFocus();
 }
@@ -163,17 +159,13 @@ void TFM_MainForm::BT_RefreshClick(PreviewSender sender)
 {
     ViewPage->SetImageCacheCount(0);
     ViewPage->SetViewImages(false);
-    try {
-        UpdatePreview(sender);
-    } catch (const KivoError&) {
+    // The reload drops every cached picture; turning pictures back on reads them afresh.
+    const auto restore = qScopeGuard([this] {
         ViewPage->SetImageCacheCount(kImageCacheCount);
         ViewPage->SetViewImages(MNU_ShowImage->isChecked());
         ViewPage->ClearHistory();
-        throw;
-    }
-    ViewPage->SetImageCacheCount(kImageCacheCount);
-    ViewPage->SetViewImages(MNU_ShowImage->isChecked());
-    ViewPage->ClearHistory();
+    });
+    UpdatePreview(sender);
 }
 
 void TFM_MainForm::BT_PrevClick()
