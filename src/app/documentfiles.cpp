@@ -1,8 +1,9 @@
 #include "app/documentfiles.h"
 
-#include "app/runprogram.h"
 #include "app/sourceprinter.h"
-#include "app/striptags.h"
+#include "common/isset.h"
+#include "common/runprogram.h"
+#include "common/striptags.h"
 #include "platform/busycursor.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
@@ -20,12 +21,6 @@ const QString kExportName = QStringLiteral("TMPFILE.TXT");
 const QString kSaveFilter = QStringLiteral("HTML files|*.htm|Text files|*.txt|All files|*.*");
 // The new document's caret goes to the empty line inside BODY.
 constexpr int kBodyLine = 5;
-
-// A text is set when it compares greater than a single blank.
-bool IsSet(const QString& text)
-{
-    return QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) > 0;
-}
 
 }  // namespace
 

@@ -1,7 +1,8 @@
 // The preview page: switching pages, bringing the editor's text to the
 // viewer, the preview's buttons and menu items, and its links.
 #include "app/mainform.h"
-#include "app/runprogram.h"
+#include "common/isset.h"
+#include "common/runprogram.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
 #include "platform/prompts.h"
@@ -22,11 +23,6 @@
 namespace {
 
 constexpr int kImageCacheCount = 5;
-
-bool IsSet(const QString& text)
-{
-    return QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) > 0;
-}
 
 QString Viewing(const QString& base, const QString& file)
 {

@@ -5,7 +5,7 @@
 
 #include "app/recentfiles.h"
 #include "app/settingsfile.h"
-#include "app/settingsfont.h"
+#include "common/settingsfont.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
 #include "platform/profile.h"

@@ -1,9 +1,9 @@
 // The main window's tag editing: the tool bar's pull-down menus, the editor's
 // context menu with its mirrored shortcuts, tag removal, the editor's key and
 // click events and the line status.
-#include "app/caretlines.h"
-#include "app/colorhex.h"
 #include "app/mainform.h"
+#include "common/caretlines.h"
+#include "common/colorhex.h"
 #include "editing/contextmenu.h"
 #include "editing/editorevents.h"
 #include "editing/tagcommands.h"

@@ -1,6 +1,7 @@
 #include "editing/findcommands.h"
 
-#include "app/caretlines.h"
+#include "common/caretlines.h"
+#include "common/isset.h"
 #include "editing/search.h"
 #include "platform/editcontrol.h"
 #include "platform/prompts.h"
@@ -9,11 +10,6 @@
 #include <QComboBox>
 
 namespace {
-
-bool IsSet(const QString& text)
-{
-    return QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) > 0;
-}
 
 Qt::CaseSensitivity CaseOf(const TFM_Replace& dialog)
 {

@@ -1,6 +1,7 @@
 #include "editing/linkcommands.h"
 
-#include "app/relativeurl.h"
+#include "common/isset.h"
+#include "common/relativeurl.h"
 #include "editing/bookmarks.h"
 #include "editing/hreflinkdialog.h"
 #include "platform/editcontrol.h"
@@ -11,13 +12,6 @@ const QString kKivoHomePage = QStringLiteral("http://www.kivopro.com/");
 namespace {
 
 constexpr int kMaxPromptValue = 255;
-
-// A text counts as set when it sorts above a single blank: empty text, a
-// blank and text starting with a control character do not.
-bool IsSet(const QString& text)
-{
-    return QString::compare(text, QStringLiteral(" "), Qt::CaseSensitive) > 0;
-}
 
 void InsertAnchor(EditControl& edit, const QString& anchor)
 {

@@ -1,6 +1,6 @@
 #include "editing/linkheaders.h"
 
-#include "app/settingsvalues.h"
+#include "common/settingsvalues.h"
 #include "platform/profile.h"
 
 #include <array>

@@ -1,6 +1,6 @@
 #include "editing/search.h"
 
-#include "app/caretlines.h"
+#include "common/caretlines.h"
 #include "editing/tagcommands.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"

@@ -1,6 +1,6 @@
 #include "editing/tagcommands.h"
 
-#include "app/caretlines.h"
+#include "common/caretlines.h"
 #include "platform/editcontrol.h"
 
 

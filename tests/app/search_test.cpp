@@ -3,7 +3,7 @@
 #include "editing/timestamp.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QAction>
 #include <QCheckBox>

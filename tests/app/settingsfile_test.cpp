@@ -1,5 +1,5 @@
 #include "app/settingsfile.h"
-#include "app/settingsfont.h"
+#include "common/settingsfont.h"
 #include "platform/profile.h"
 
 #include <QFile>

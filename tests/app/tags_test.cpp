@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QAction>
 #include <QMenu>

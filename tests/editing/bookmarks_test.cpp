@@ -1,7 +1,7 @@
 #include "editing/bookmarks.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 #include "editing/tagcommands.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QKeyEvent>
 #include <QTest>

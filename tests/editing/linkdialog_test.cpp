@@ -3,7 +3,7 @@
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #include "editing/linkheaders.h"
 #include "platform/profile.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>

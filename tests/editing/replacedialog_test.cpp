@@ -1,6 +1,6 @@
 #include "editing/replacedialog.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 #include "platform/kivoerror.h"
 #include "support/scriptedprompts.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,7 +1,7 @@
 #include "editing/tagcommands.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 

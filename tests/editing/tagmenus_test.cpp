@@ -3,7 +3,7 @@
 #include "platform/editcontrol.h"
 #include "support/scriptedprompts.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,7 +3,7 @@
 #include "platform/editcontrol.h"
 
 #include <QAction>
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 

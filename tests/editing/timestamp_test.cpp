@@ -2,7 +2,7 @@
 #include "editing/timestamp.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 

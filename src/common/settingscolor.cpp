@@ -1,4 +1,4 @@
-#include "app/settingscolor.h"
+#include "common/settingscolor.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "app/runprogram.h"
+#include "common/runprogram.h"
 
 #include "platform/programstart.h"
 #include "platform/prompts.h"

@@ -1,4 +1,4 @@
-#include "app/striptags.h"
+#include "common/striptags.h"
 
 QString StripTags(const QString& line, bool& inTag)
 {

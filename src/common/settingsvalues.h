@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settingscolor.h"
+#include "common/settingscolor.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "app/settingsvalues.h"
+#include "common/settingsvalues.h"
 
 #include "platform/profile.h"
 

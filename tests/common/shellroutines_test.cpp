@@ -1,7 +1,7 @@
-#include "app/colorhex.h"
-#include "app/relativeurl.h"
-#include "app/runprogram.h"
-#include "app/striptags.h"
+#include "common/colorhex.h"
+#include "common/relativeurl.h"
+#include "common/runprogram.h"
+#include "common/striptags.h"
 #include "support/recordingstarter.h"
 #include "support/scriptedprompts.h"
 

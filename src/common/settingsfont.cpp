@@ -1,4 +1,4 @@
-#include "app/settingsfont.h"
+#include "common/settingsfont.h"
 
 #include <cmath>
 

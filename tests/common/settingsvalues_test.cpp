@@ -1,5 +1,5 @@
-#include "app/settingscolor.h"
-#include "app/settingsvalues.h"
+#include "common/settingscolor.h"
+#include "common/settingsvalues.h"
 #include "platform/profile.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
-#include "app/caretlines.h"
+#include "common/caretlines.h"
 #include "platform/editcontrol.h"
 
-#include "editing/qtprinters.h"
+#include "support/qtprinters.h"
 
 #include <QScrollBar>
 #include <QTextCursor>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/settingsvalues.h"
+#include "common/settingsvalues.h"
 
 #include <QColor>
 #include <QFont>

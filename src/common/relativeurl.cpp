@@ -1,4 +1,4 @@
-#include "app/relativeurl.h"
+#include "common/relativeurl.h"
 
 namespace {
 

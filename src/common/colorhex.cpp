@@ -1,4 +1,4 @@
-#include "app/colorhex.h"
+#include "common/colorhex.h"
 
 #include "platform/prompts.h"
 

@@ -1,4 +1,4 @@
-#include "app/caretlines.h"
+#include "common/caretlines.h"
 
 #include "platform/editcontrol.h"
 
