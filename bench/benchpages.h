@@ -3,6 +3,6 @@
 #include <QByteArray>
 #include <string>
 
-// A page made by the shared generator of 1990s test pages ("p64k",
-// "big_table", ...), or empty when the generator cannot be run here.
+// A generated page of the late 1990s ("p64k", "p1m", "big_table", ...),
+// made once per run; empty for a name the generator does not know.
 const QByteArray& BenchPage(const std::string& name);

@@ -20,7 +20,7 @@ constexpr int kWidth = 800;
 bool HavePage(benchmark::State& state, const std::string& name)
 {
     if (BenchPage(name).isEmpty()) {
-        state.SkipWithError("../shared/bench/gen_pages.py is not available: no pages to measure");
+        state.SkipWithError("no generated page of that name");
         return false;
     }
     return true;
