@@ -17,8 +17,10 @@ void BT_TableClick(TFM_MainForm& form)
     const bool inserted = RunTableCommand(*form.HTML_WINDOW, [&form](QStringList& lines) {
         return RunTableWizard(3, 3, lines, form.UserPrompts(), form.SettingsPath, &form);
     });
-    if (inserted)
+    if (inserted) {
         form.HTML_WINDOW->setFocus();
+        form.UpdateLineStatus();
+    }
 }
 
 }  // namespace
