@@ -246,6 +246,7 @@ private:
     void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();
+    void WireTableCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
