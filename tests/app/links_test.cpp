@@ -3,6 +3,7 @@
 #include "editing/linkcommands.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/menuitems.h"
 
 #include <QAction>
 #include <QFile>
@@ -15,24 +16,6 @@
 #include <functional>
 
 namespace {
-
-// "&Done", "-", ... as the menu shows them.
-QStringList Captions(const QMenu& menu)
-{
-    QStringList captions;
-    for (const QAction* action : menu.actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return captions;
-}
-
-QAction* Item(const QMenu& menu, const QString& caption)
-{
-    for (QAction* action : menu.actions())
-        if (action->text() == caption)
-            return action;
-    ADD_FAILURE() << "no item " << caption.toStdString();
-    return nullptr;
-}
 
 const QStringList kLinkMenu = {QStringLiteral("&Done"),         QStringLiteral("-"),
                                QStringLiteral("&BookMark"),     QStringLiteral("&Remote Sites"),
@@ -69,7 +52,7 @@ using Links = MainWindowTest;
 TEST_F(Links, LinkMenuAndKivoButtonAreWired)
 {
     TFM_MainForm& form = Start();
-    EXPECT_EQ(Captions(*form.PopBT_Link), kLinkMenu);
+    EXPECT_EQ(MenuCaptions(*form.PopBT_Link), kLinkMenu);
     EXPECT_TRUE(form.BT_Link->isEnabled());
     EXPECT_EQ(form.BT_KivoLink->text(), QStringLiteral("Kivo!"));
     EXPECT_EQ(form.BT_KivoLink->toolTip(), QStringLiteral("Link to Kivo HomePage"));
@@ -89,16 +72,16 @@ TEST_F(Links, TheContextMenuMirrorsTheLinkMenuOnce)
     form.show();
     QMenu* mirror = form.PopHTMLItems.MNU_Link;
     ASSERT_NE(mirror, nullptr);
-    QTRY_COMPARE(Captions(*mirror), kLinkMenu);
+    QTRY_COMPARE(MenuCaptions(*mirror), kLinkMenu);
     form.hide();
     form.show();
     QTest::qWait(20);
-    EXPECT_EQ(Captions(*mirror), kLinkMenu);
+    EXPECT_EQ(MenuCaptions(*mirror), kLinkMenu);
 
     form.HTML_WINDOW->SetText(QStringLiteral("Intro"));
     form.HTML_WINDOW->SetSelection(0, 5);
     prompts.values.push_back(QStringLiteral("intro"));
-    Item(*mirror, QStringLiteral("&Define BookMark"))->trigger();
+    MenuItem(*mirror, QStringLiteral("&Define BookMark"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("<A NAME=\"intro\">Intro</A>"));
 }
 
@@ -114,7 +97,7 @@ TEST_F(Links, RemoteSitesUseTheProgramsSettingsFile)
         QTest::keyClicks(dialog.ED_LINK, QStringLiteral("info@example.org"));
         dialog.BitBtn1->click();
     });
-    Item(*form.PopBT_Link, QStringLiteral("&Remote Sites"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&Remote Sites"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("<A HREF=\"mailto:info@example.org\">mail us</A>"));
 }
 
@@ -129,7 +112,7 @@ TEST_F(Links, LocalFilesAreRelativeToTheDocumentOpenNow)
 
     TFM_MainForm& form = Start();
     prompts.files.push_back(Path(QStringLiteral("site/pics/Album.html")));
-    Item(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->SelText(), QString());
     EXPECT_TRUE(form.HTML_WINDOW->Text().contains(
         QStringLiteral("<A HREF=\"file://") + Path(QStringLiteral("site/pics/Album.html")) + QStringLiteral("\"></A>")));
@@ -138,7 +121,7 @@ TEST_F(Links, LocalFilesAreRelativeToTheDocumentOpenNow)
     form.Document().LoadHtmlFile(page);
     form.HTML_WINDOW->SetSelection(0);
     prompts.files.push_back(Path(QStringLiteral("site/pics/Album.html")));
-    Item(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Line(0), QStringLiteral("<A HREF=\"pics/Album.html\"></A><HTML>"));
 }
 
