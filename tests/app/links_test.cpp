@@ -3,6 +3,7 @@
 #include "editing/linkcommands.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "support/menuitems.h"
 
 #include <QAction>
@@ -21,31 +22,6 @@ const QStringList kLinkMenu = {QStringLiteral("&Done"),         QStringLiteral("
                                QStringLiteral("&BookMark"),     QStringLiteral("&Remote Sites"),
                                QStringLiteral("&File on Local Drive"), QStringLiteral("-"),
                                QStringLiteral("&Define BookMark")};
-
-// Answers the link dialog once it shows.
-void AnswerLinkDialog(std::function<void(TFM_HREFLINK&)> answer)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, polls, answer] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<TFM_HREFLINK*>(window);
-            if (dialog && dialog->isVisible()) {
-                timer->deleteLater();
-                timer->stop();
-                answer(*dialog);
-                return;
-            }
-        }
-        if (++*polls > 2000) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "no link dialog showed";
-        }
-    });
-    timer->start();
-}
 
 using Links = MainWindowTest;
 
@@ -92,7 +68,7 @@ TEST_F(Links, RemoteSitesUseTheProgramsSettingsFile)
     TFM_MainForm& form = Start();
     form.HTML_WINDOW->SetText(QStringLiteral("mail us"));
     form.HTML_WINDOW->SetSelection(0, 7);
-    AnswerLinkDialog([](TFM_HREFLINK& dialog) {
+    DialogAnswer<TFM_HREFLINK> answer([](TFM_HREFLINK& dialog) {
         EXPECT_EQ(dialog.ED_LINK->text(), QStringLiteral("mailto:"));
         QTest::keyClicks(dialog.ED_LINK, QStringLiteral("info@example.org"));
         dialog.BitBtn1->click();
