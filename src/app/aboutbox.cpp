@@ -1,13 +1,13 @@
 #include "app/aboutbox.h"
 
 #include "app/glyphs.h"
+#include "app/windowplacement.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QVBoxLayout>
 
 TFM_Splash::TFM_Splash(QWidget* parent) : QDialog(parent)
@@ -65,7 +65,6 @@ void ShowAboutBox(QWidget* parent)
     TFM_Splash box(parent);
     box.LB_Version->setText(box.LB_Version->text() + QStringLiteral(" /32"));
     box.BT_OK->setVisible(true);
-    if (const QScreen* screen = box.screen())
-        box.move(screen->availableGeometry().center() - box.rect().center());
+    CentreOnScreen(box);
     box.exec();
 }

@@ -3,6 +3,7 @@
 #include "app/aboutbox.h"
 #include "app/glyphs.h"
 #include "app/settingsfile.h"
+#include "app/windowplacement.h"
 #include "platform/commandwrapper.h"
 #include "platform/editcontrol.h"
 #include "platform/programstart.h"
@@ -16,7 +17,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTimer>
@@ -27,7 +27,6 @@ namespace {
 
 constexpr int kMaxAppTitle = 200;
 constexpr int kPreviewHistory = 8;
-const QSize kDesignSize(600, 388);
 
 }  // namespace
 
@@ -60,13 +59,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
                                                 services_.programFolder,
                                                 QApplication::applicationDisplayName().left(kMaxAppTitle));
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
-    WireDocumentCommands();
-    WireTagCommands();
-    WireSearchCommands();
-    WireLinkCommands();
-    WireSettingsCommands();
-    WirePreviewCommands();
-    WireTableCommands();
+    WireCommands();
 
     FormCreate();
 }
@@ -78,10 +71,26 @@ void TFM_MainForm::Run(const std::function<void()>& command)
     RunCommand(*services_.prompts, command);
 }
 
-void TFM_MainForm::WireCommand(QAction* action, std::function<void()> command)
+void TFM_MainForm::WireCommand(CommandControl control, std::function<void()> command)
 {
-    connect(action, &QAction::triggered, this, [this, command = std::move(command)] { Run(command); });
-    action->setEnabled(true);
+    WireCommand({control}, std::move(command));
+}
+
+void TFM_MainForm::WireCommand(std::initializer_list<CommandControl> controls, std::function<void()> command)
+{
+    for (const CommandControl& control : controls)
+        control.Connect(*this, [this, command] { Run(command); });
+}
+
+void TFM_MainForm::WireCommands()
+{
+    WireDocumentCommands();
+    WireTagCommands();
+    WireSearchCommands();
+    WireLinkCommands();
+    WireSettingsCommands();
+    WirePreviewCommands();
+    WireTableCommands();
 }
 
 void TFM_MainForm::FormCreate()
@@ -89,9 +98,7 @@ void TFM_MainForm::FormCreate()
     ShowAboutBox(this);
     SettingsPath = ::SettingsPath(services_.programFolder);
     appTitle_ = document_->AppTitle();
-    resize(kDesignSize);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    PlaceAtDesignSize(*this);
     Run([this] { LoadSettings(); });
     ApplyPreviewSettings();
     Run([this] { document_->NewDocument(); });

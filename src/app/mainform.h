@@ -1,12 +1,15 @@
 #pragma once
 
+#include "app/commandcontrol.h"
 #include "app/documentfiles.h"
+#include "app/previewpagecontroller.h"
 #include "app/services.h"
 #include "editing/contextmenu.h"
 
 #include <QMainWindow>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -42,8 +45,12 @@ public:
     void SetStatusText(const QString& text);
     // Runs a command through the wrapper that turns failures into the error box.
     void Run(const std::function<void()>& command);
-    // Connects an item to a command and enables it.
-    void WireCommand(QAction* action, std::function<void()> command);
+    // The one way a command is connected: each menu item (with its shortcut),
+    // button or shortcut runs it through Run, and is enabled. A window of its
+    // own adds mainform_<feature>.cpp with a Wire<Feature>Commands() that
+    // calls this, e.g. WireCommand({BT_Table, PopHTMLItems.MNU_Table}, [this] { ... });
+    void WireCommand(CommandControl control, std::function<void()> command);
+    void WireCommand(std::initializer_list<CommandControl> controls, std::function<void()> command);
 
     // --- Controls, named as designed ---------------------------------
     QFrame* PA_ToolBar = nullptr;
@@ -157,20 +164,19 @@ public:
     void RebuildHistoryMenu();
     void HistoryItemClick(const QString& path);
 
-    // --- Preview page (mainform_preview.cpp) ---------------------------
+    // --- Preview page (mainform_preview.cpp; its rules in PreviewPageController)
     THTMLViewer* ViewPage = nullptr;
     QAction* ToggleEditPreview1 = nullptr;
     QAction* Pop_back = nullptr;
     QAction* pop_next = nullptr;
     QAction* pop_refresh = nullptr;
     QAction* Copy1 = nullptr;
-    // Who asks for the preview: Home reloads it whatever changed.
-    enum class PreviewSender { Tab, Refresh };
+    using PreviewSender = PreviewPageController::Sender;
     void TabSet1Change(int tab);
     void BT_ToggleClick();
     void MNU_ToggleClick();
     void UpdatePreview(PreviewSender sender);
-    void BT_RefreshClick(PreviewSender sender);
+    void BT_RefreshClick();
     void BT_PrevClick();
     void BT_NextClick();
     void HistoryChange();
@@ -240,12 +246,16 @@ private:
     void BuildBottomPanel();
     void BuildPullDownMenus();
     void BuildMainMenu();
+    // Each window's commands are wired in a file of their own,
+    // mainform_<feature>.cpp, called from WireCommands.
+    void WireCommands();
     void WireDocumentCommands();
     void WireTagCommands();
     void WireLinkCommands();
-    void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();
+    void WirePreviewCommands();
+    void CopyTagMenus();
     void WireTableCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
@@ -253,10 +263,7 @@ private:
     void RecordRecentFile(const QString& path, HistoryMenuUpdate update);
     void ShowPage(int index);
     void BuildPreview();
-    void WirePreviewCommands();
     void ApplyPreviewSettings();
-    void EnableHistoryButtons();
-    QString BaseCaption() const;
 
     // DocumentObserver
     void ShowEditorPage() override;
@@ -270,6 +277,7 @@ private:
     QStringList arguments_;
     QString appTitle_;
     std::unique_ptr<DocumentFiles> document_;
+    std::unique_ptr<PreviewPageController> preview_;
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;
 };

@@ -14,8 +14,7 @@ void TFM_MainForm::WireLinkCommands()
     // runs: the one is set at start-up, the other changes with every file.
     FillLinkMenu(*PopBT_Link, {*HTML_WINDOW, UserPrompts(), [this] { return SettingsPath; },
                                [this] { return Document().DocumentFileName(); }, this});
-    connect(BT_KivoLink, &QToolButton::clicked, this, [this] { Run([this] { BT_KivoLinkClick(); }); });
-    BT_KivoLink->setEnabled(true);
+    WireCommand(BT_KivoLink, [this] { BT_KivoLinkClick(); });
 }
 
 void TFM_MainForm::BT_KivoLinkClick()

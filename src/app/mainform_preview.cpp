@@ -1,35 +1,17 @@
-// The preview page: switching pages, bringing the editor's text to the
-// viewer, the preview's buttons and menu items, and its links.
+// The preview page's controls and handlers; the rules they follow live in
+// PreviewPageController.
 #include "app/mainform.h"
-#include "common/isset.h"
-#include "common/runprogram.h"
 #include "platform/editcontrol.h"
-#include "platform/kivoerror.h"
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
-#include <QPushButton>
-#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-
-constexpr int kImageCacheCount = 5;
-
-QString Viewing(const QString& base, const QString& file)
-{
-    return base + QStringLiteral(" (Viewing: ") + file + QLatin1Char(')');
-}
-
-}  // namespace
 
 void TFM_MainForm::BuildPreview()
 {
@@ -50,33 +32,30 @@ void TFM_MainForm::BuildPreview()
 
 void TFM_MainForm::WirePreviewCommands()
 {
+    preview_ = std::make_unique<PreviewPageController>(
+        *ViewPage, *HTML_WINDOW, *document_, *services_.starter, UserPrompts(),
+        PreviewControls{*BT_Prev, *BT_Next, *BT_Refresh, *Pop_back, *pop_next, *TabSet1, *MNU_ShowImage},
+        PreviewPageController::Outputs{[this](const QString& caption) { CaptionChanged(caption); },
+                                       [this](const QString& status) { SetStatusText(status); }});
+
     TabSet1->setTabEnabled(1, true);
     connect(TabSet1, &QTabBar::currentChanged, this, [this](int tab) { Run([this, tab] { TabSet1Change(tab); }); });
 
     WireCommand(MNU_Toggle, [this] { MNU_ToggleClick(); });
-    WireCommand(PopHTMLItems.POP_Toggle, [this] { BT_ToggleClick(); });
-    WireCommand(ToggleEditPreview1, [this] { BT_ToggleClick(); });
-    WireCommand(pop_refresh, [this] { BT_RefreshClick(PreviewSender::Refresh); });
-    WireCommand(Pop_back, [this] { BT_PrevClick(); });
-    WireCommand(pop_next, [this] { BT_NextClick(); });
+    WireCommand({BT_Toggle, PopHTMLItems.POP_Toggle, ToggleEditPreview1}, [this] { BT_ToggleClick(); });
+    WireCommand({BT_Refresh, pop_refresh}, [this] { BT_RefreshClick(); });
+    WireCommand({BT_Prev, Pop_back}, [this] { BT_PrevClick(); });
+    WireCommand({BT_Next, pop_next}, [this] { BT_NextClick(); });
+    WireCommand(BT_EditCurrent, [this] { BT_EditCurrentClick(); });
     WireCommand(Copy1, [this] { MNU_CopyClick(); });
-    Pop_back->setEnabled(false);
-    pop_next->setEnabled(false);
     WireCommand(MNU_ShowImage, [this] { MNU_ShowImageClick(); });
     WireCommand(ViewerFont1, [this] { ViewerFont1Click(); });
     WireCommand(ViewerFontFixed1, [this] { ViewerFontFixed1Click(); });
-
-    const auto button = [this](QToolButton* control, std::function<void()> command) {
-        connect(control, &QToolButton::clicked, this, [this, command = std::move(command)] { Run(command); });
-        control->setEnabled(true);
-    };
-    button(BT_Toggle, [this] { BT_ToggleClick(); });
-    button(BT_Refresh, [this] { BT_RefreshClick(PreviewSender::Refresh); });
-    button(BT_EditCurrent, [this] { BT_EditCurrentClick(); });
-    button(BT_Prev, [this] { BT_PrevClick(); });
-    button(BT_Next, [this] { BT_NextClick(); });
-    BT_Prev->setEnabled(false);
-    BT_Next->setEnabled(false);
+    // Nothing to go back or forward to yet.
+    for (QAction* item : {Pop_back, pop_next})
+        item->setEnabled(false);
+    for (QToolButton* button : {BT_Prev, BT_Next})
+        button->setEnabled(false);
 
     connect(ViewPage, &THTMLViewer::OnHistoryChange, this, [this] { HistoryChange(); });
     connect(ViewPage, &THTMLViewer::OnProcessing, this, [this](bool on) { ViewPageProcessing(on); });
@@ -99,11 +78,6 @@ void TFM_MainForm::ApplyPreviewSettings()
     ViewPage->SetViewImages(MNU_ShowImage->isChecked());
 }
 
-QString TFM_MainForm::BaseCaption() const
-{
-    return document_->Caption();
-}
-
 void TFM_MainForm::TabSet1Change(int tab)
 {
     ShowPage(tab);
@@ -114,7 +88,7 @@ void TFM_MainForm::TabSet1Change(int tab)
     BT_CUT->setEnabled(editorPage);
     BT_SaveBlock->setEnabled(editorPage);
     if (editorPage)
-        CaptionChanged(BaseCaption());
+        CaptionChanged(document_->Caption());
     else
         UpdatePreview(PreviewSender::Tab);
 }
@@ -131,103 +105,47 @@ void TFM_MainForm::MNU_ToggleClick()
 
 void TFM_MainForm::UpdatePreview(PreviewSender sender)
 {
-    if (document_->HasName()) {
-        const QString folder = QFileInfo(document_->DocumentFileName()).absolutePath();
-        if (!QDir::setCurrent(folder))
-            throw KivoError(QStringLiteral("Cannot change to folder %1").arg(folder));
-    }
-    if (HTML_WINDOW->Modified() || document_->PreviewStale() || sender == PreviewSender::Refresh) {
-        document_->SetPreviewStale(false);
-        HTML_WINDOW->SetModified(false);
-        const std::uint32_t position = ViewPage->Position();
-        QStringList lines;
-        lines.reserve(HTML_WINDOW->LineCount());
-        for (int line = 0; line < HTML_WINDOW->LineCount(); ++line)
-            lines << HTML_WINDOW->Line(line);
-        // Also after a parse error: what was read stays where the user was.
-        const auto keepPlace = qScopeGuard([this, position] { ViewPage->SetPosition(position); });
-        ViewPage->LoadLines(lines);
-    }
-    ViewPage->setFocus();
+    preview_->Update(sender);
 }
 
-void TFM_MainForm::BT_RefreshClick(PreviewSender sender)
+void TFM_MainForm::BT_RefreshClick()
 {
-    ViewPage->SetImageCacheCount(0);
-    ViewPage->SetViewImages(false);
-    // The reload drops every cached picture; turning pictures back on reads them afresh.
-    const auto restore = qScopeGuard([this] {
-        ViewPage->SetImageCacheCount(kImageCacheCount);
-        ViewPage->SetViewImages(MNU_ShowImage->isChecked());
-        ViewPage->ClearHistory();
-    });
-    UpdatePreview(sender);
+    preview_->Refresh();
 }
 
 void TFM_MainForm::BT_PrevClick()
 {
-    const int older = ViewPage->HistoryIndex() + 1;
-    if (older < ViewPage->HistoryCount() && IsSet(ViewPage->HistoryFileName(older)))
-        ViewPage->SetHistoryIndex(older);
-    else
-        BT_RefreshClick(PreviewSender::Refresh);
+    preview_->ShowPrevious();
 }
 
 void TFM_MainForm::BT_NextClick()
 {
-    ViewPage->SetHistoryIndex(ViewPage->HistoryIndex() - 1);
-}
-
-void TFM_MainForm::EnableHistoryButtons()
-{
-    const bool newer = ViewPage->HistoryIndex() > 0;
-    const bool older = ViewPage->HistoryIndex() < ViewPage->HistoryCount() - 1;
-    BT_Next->setEnabled(newer);
-    pop_next->setEnabled(newer);
-    BT_Prev->setEnabled(older);
-    Pop_back->setEnabled(older);
+    preview_->ShowNext();
 }
 
 void TFM_MainForm::HistoryChange()
 {
-    EnableHistoryButtons();
-    if (IsSet(ViewPage->CurrentFile()))
-        CaptionChanged(Viewing(BaseCaption(), ViewPage->CurrentFile()));
+    preview_->HistoryChanged();
 }
 
 void TFM_MainForm::ViewPageProcessing(bool processingOn)
 {
-    if (processingOn) {
-        BT_Prev->setEnabled(false);
-        BT_Next->setEnabled(false);
-        BT_Refresh->setEnabled(false);
-        TabSet1->setEnabled(false);
-        return;
-    }
-    BT_Refresh->setEnabled(true);
-    TabSet1->setEnabled(true);
-    EnableHistoryButtons();
+    preview_->ProcessingChanged(processingOn);
 }
 
 void TFM_MainForm::ViewPageHotSpotCovered(const QString& url)
 {
-    SetStatusText(url + QStringLiteral("   "));
+    preview_->LinkCovered(url);
 }
 
 void TFM_MainForm::ViewPageHotSpotClick(const QString& url, bool& handled)
 {
-    if (QFileInfo(url.section(QLatin1Char('#'), 0, 0)).suffix().toLower() != QLatin1String("txt"))
-        return;
-    handled = true;
-    RunProgram(*services_.starter, UserPrompts(), QStringLiteral("NOTEPAD"), ViewPage->ExpandLinkName(url));
+    preview_->LinkClicked(url, handled);
 }
 
 void TFM_MainForm::BT_EditCurrentClick()
 {
-    if (IsSet(ViewPage->CurrentFile()))
-        document_->LoadHtmlFile(ViewPage->CurrentFile());
-    else
-        TabSet1->setCurrentIndex(0);
+    preview_->EditShownFile();
 }
 
 void TFM_MainForm::MNU_ShowImageClick()

@@ -46,22 +46,11 @@ void TFM_MainForm::WireSearchCommands()
     WireCommand(MNU_JumpLine, [this] { MNU_JumpLineClick(); });
 
     WireCommand(Undo1, [this] { Undo1Click(); });
-    WireCommand(MNU_Cut, [this] { MNU_CutClick(); });
-    WireCommand(MNU_Copy, [this] { MNU_CopyClick(); });
-    WireCommand(MNU_Paste, [this] { MNU_PasteClick(); });
+    WireCommand({BT_CUT, MNU_Cut, PopHTMLItems.SUB_CUT}, [this] { MNU_CutClick(); });
+    WireCommand({BT_Copy, MNU_Copy, PopHTMLItems.Sub_Copy}, [this] { MNU_CopyClick(); });
+    WireCommand({BT_Paste, MNU_Paste, PopHTMLItems.Sub_Paste}, [this] { MNU_PasteClick(); });
     WireCommand(SelectAll1, [this] { SelectAll1Click(); });
-    WireCommand(PopHTMLItems.SUB_CUT, [this] { MNU_CutClick(); });
-    WireCommand(PopHTMLItems.Sub_Copy, [this] { MNU_CopyClick(); });
-    WireCommand(PopHTMLItems.Sub_Paste, [this] { MNU_PasteClick(); });
-    const std::pair<QToolButton*, void (TFM_MainForm::*)()> buttons[] = {
-        {BT_CUT, &TFM_MainForm::MNU_CutClick},
-        {BT_Copy, &TFM_MainForm::MNU_CopyClick},
-        {BT_Paste, &TFM_MainForm::MNU_PasteClick},
-        {BT_Clock, &TFM_MainForm::BT_ClockClick}};
-    for (const auto& [button, handler] : buttons) {
-        connect(button, &QToolButton::clicked, this, [this, handler = handler] { Run([&] { (this->*handler)(); }); });
-        button->setEnabled(true);
-    }
+    WireCommand(BT_Clock, [this] { BT_ClockClick(); });
     new MouseMoveHook(*BT_Clock, [this] { Run([this] { BT_ClockMouseMove(); }); });
 }
 
@@ -79,7 +68,7 @@ void TFM_MainForm::MNU_FindClick(FindRequest request)
                                                                                         : MatchCase::No);
                         },
                         {}};
-    ::MNU_FindClick(context, request);
+    FindInEditorOrPreview(context, request);
 }
 
 void TFM_MainForm::MNU_ReplaceClick()
@@ -87,7 +76,7 @@ void TFM_MainForm::MNU_ReplaceClick()
     FindContext context{*FM_Replace, *HTML_WINDOW, UserPrompts(), true,
                         [this](FindDialogMode mode) { return FM_Replace->ShowFindDialog(mode); },
                         {}, [this] { repaint(); }};
-    ::MNU_ReplaceClick(context);
+    ReplaceFromDialog(context);
 }
 
 void TFM_MainForm::MNU_JumpLineClick()

@@ -5,6 +5,7 @@
 
 #include "app/recentfiles.h"
 #include "app/settingsfile.h"
+#include "app/windowplacement.h"
 #include "common/settingsfont.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
@@ -19,15 +20,6 @@
 #include <QToolButton>
 
 namespace {
-
-const QSize kDesignSize(600, 388);
-
-void CentreOnScreen(QWidget& window)
-{
-    window.resize(kDesignSize);
-    if (const QScreen* screen = QApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
-}
 
 // A rectangle saved on a screen that is gone would put the window where
 // nobody can reach it.
@@ -86,7 +78,7 @@ void TFM_MainForm::LoadSettings()
 {
     const std::optional<MainSettings> stored = ReadMainSettings(Profile(SettingsPath), CurrentSettings());
     if (!stored) {
-        CentreOnScreen(*this);
+        PlaceAtDesignSize(*this);
         MNU_WordWrapClick();
         return;
     }
@@ -97,7 +89,7 @@ void TFM_MainForm::LoadSettings()
         move(s.left, s.top);
         resize(s.width, s.height);
         if (!OnSomeScreen(frameGeometry()))
-            CentreOnScreen(*this);
+            PlaceAtDesignSize(*this);
         break;
     case StoredWindowState::Minimised:
         setWindowState(windowState() | Qt::WindowMinimized);
@@ -163,8 +155,7 @@ void TFM_MainForm::Mnu_SaveSettingsClick()
 void TFM_MainForm::WireSettingsCommands()
 {
     // The menu has already turned the check mark when these run.
-    connect(MNU_WordWrap, &QAction::triggered, this, [this] { ApplyWordWrap(); });
-    MNU_WordWrap->setEnabled(true);
+    WireCommand(MNU_WordWrap, [this] { ApplyWordWrap(); });
     MNU_AutoSave->setEnabled(true);
     WireCommand(MNU_EditorFont, [this] { MNU_EditorFontClick(); });
     WireCommand(MNU_SaveSetting, [this] { Mnu_SaveSettingsClick(); });

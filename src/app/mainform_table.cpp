@@ -28,7 +28,5 @@ void BT_TableClick(TFM_MainForm& form)
 void TFM_MainForm::WireTableCommands()
 {
     BT_Table->setObjectName(QStringLiteral("BT_Table"));
-    connect(BT_Table, &QPushButton::clicked, this, [this] { Run([this] { BT_TableClick(*this); }); });
-    BT_Table->setEnabled(true);
-    WireCommand(PopHTMLItems.MNU_Table, [this] { BT_TableClick(*this); });
+    WireCommand({BT_Table, PopHTMLItems.MNU_Table}, [this] { BT_TableClick(*this); });
 }

@@ -24,10 +24,11 @@ void TFM_MainForm::WireTagCommands()
         {BT_Link, "BT_Link"},     {BT_Image, "BT_Image"}, {BT_FORM, "BT_FORM"}};
     for (const auto& [button, name] : pullDownButtons) {
         button->setObjectName(QLatin1String(name));
-        connect(button, &QPushButton::clicked, this, [this, button = button] { Run([&] { BT_PullDownBtnClick(button); }); });
-        // The picture and form menus have no commands until their wizards come.
-        button->setEnabled(button != BT_Image && button != BT_FORM);
+        WireCommand(button, [this, button = button] { BT_PullDownBtnClick(button); });
     }
+    // The picture and form menus have no commands until their wizards come.
+    for (QPushButton* later : {BT_Image, BT_FORM})
+        later->setEnabled(false);
 
     const TagMenuTarget target{*HTML_WINDOW, UserPrompts(),
                                [this](QString& hex) { return PickColorHex(UserPrompts(), hex); }};
@@ -37,7 +38,7 @@ void TFM_MainForm::WireTagCommands()
 
     PopHTMLItems = BuildEditorContextMenu(*PopHTML);
     connect(PopHTML, &QMenu::aboutToShow, this, [this] { Run([this] { PopHTMLPopup(); }); });
-    connect(PopHTMLItems.RemoveTag1, &QAction::triggered, this, [this] { Run([this] { RemoveTag1Click(); }); });
+    WireCommand(PopHTMLItems.RemoveTag1, [this] { RemoveTag1Click(); });
     HTML_WINDOW->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(HTML_WINDOW, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { PopHTML->popup(HTML_WINDOW->viewport()->mapToGlobal(at)); });
@@ -81,7 +82,7 @@ void TFM_MainForm::MNU_FmtLineClick()
 
 void TFM_MainForm::PopHTMLPopup()
 {
-    ::PopHTMLPopup(*HTML_WINDOW, ShiftOnlyDown, *PopHTMLItems.RemoveTag1);
+    PrepareEditorContextMenu(*HTML_WINDOW, ShiftOnlyDown, *PopHTMLItems.RemoveTag1);
 }
 
 void TFM_MainForm::RemoveTag1Click()

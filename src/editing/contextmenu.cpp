@@ -118,7 +118,7 @@ void CopyMenuItems(QMenu& pullDown, QMenu& target)
     }
 }
 
-void PopHTMLPopup(EditControl& edit, bool& shiftOnlyDown, QAction& removeTag1)
+void PrepareEditorContextMenu(EditControl& edit, bool& shiftOnlyDown, QAction& removeTag1)
 {
     if (shiftOnlyDown && edit.SelLength() <= 1) {
         SelectCaretLine(edit);

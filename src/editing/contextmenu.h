@@ -40,7 +40,7 @@ void CopyMenuItems(QMenu& pullDown, QMenu& target);
 // Run as the context menu opens. With Shift as the only key held and at most
 // one character selected, first selects the caret's line and clears the flag.
 // Then offers removing the tag pair that frames the selection, if there is one.
-void PopHTMLPopup(EditControl& edit, bool& shiftOnlyDown, QAction& removeTag1);
+void PrepareEditorContextMenu(EditControl& edit, bool& shiftOnlyDown, QAction& removeTag1);
 
 // Whether a key-down counts as Shift alone: no Ctrl, no Alt, no mouse button.
 bool IsShiftOnly(int key, Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);

@@ -23,7 +23,7 @@ void ReportNotFound(Prompts& prompts, const QString& text)
 
 }  // namespace
 
-void MNU_FindClick(const FindContext& context, FindRequest request)
+void FindInEditorOrPreview(const FindContext& context, FindRequest request)
 {
     TFM_Replace& dialog = context.dialog;
     EditControl& edit = context.edit;
@@ -50,7 +50,7 @@ void MNU_FindClick(const FindContext& context, FindRequest request)
         ReportNotFound(context.prompts, text);
 }
 
-void MNU_ReplaceClick(const FindContext& context)
+void ReplaceFromDialog(const FindContext& context)
 {
     TFM_Replace& dialog = context.dialog;
     EditControl& edit = context.edit;

@@ -26,8 +26,8 @@ struct FindContext {
 // "&Find" asks for the text first; "Find &Next" repeats the last search from
 // the end of the selection. An unset text (empty, a blank, a control
 // character first) does nothing.
-void MNU_FindClick(const FindContext& context, FindRequest request);
+void FindInEditorOrPreview(const FindContext& context, FindRequest request);
 
 // Asks for the texts, then replaces the first match ("Ok") or every match
 // ("Replace &All") from the top or from the selection.
-void MNU_ReplaceClick(const FindContext& context);
+void ReplaceFromDialog(const FindContext& context);

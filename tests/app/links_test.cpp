@@ -3,6 +3,8 @@
 #include "editing/linkcommands.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
+#include "support/menuitems.h"
 
 #include <QAction>
 #include <QFile>
@@ -16,60 +18,17 @@
 
 namespace {
 
-// "&Done", "-", ... as the menu shows them.
-QStringList Captions(const QMenu& menu)
-{
-    QStringList captions;
-    for (const QAction* action : menu.actions())
-        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
-    return captions;
-}
-
-QAction* Item(const QMenu& menu, const QString& caption)
-{
-    for (QAction* action : menu.actions())
-        if (action->text() == caption)
-            return action;
-    ADD_FAILURE() << "no item " << caption.toStdString();
-    return nullptr;
-}
-
 const QStringList kLinkMenu = {QStringLiteral("&Done"),         QStringLiteral("-"),
                                QStringLiteral("&BookMark"),     QStringLiteral("&Remote Sites"),
                                QStringLiteral("&File on Local Drive"), QStringLiteral("-"),
                                QStringLiteral("&Define BookMark")};
-
-// Answers the link dialog once it shows.
-void AnswerLinkDialog(std::function<void(TFM_HREFLINK&)> answer)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, polls, answer] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<TFM_HREFLINK*>(window);
-            if (dialog && dialog->isVisible()) {
-                timer->deleteLater();
-                timer->stop();
-                answer(*dialog);
-                return;
-            }
-        }
-        if (++*polls > 2000) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "no link dialog showed";
-        }
-    });
-    timer->start();
-}
 
 using Links = MainWindowTest;
 
 TEST_F(Links, LinkMenuAndKivoButtonAreWired)
 {
     TFM_MainForm& form = Start();
-    EXPECT_EQ(Captions(*form.PopBT_Link), kLinkMenu);
+    EXPECT_EQ(MenuCaptions(*form.PopBT_Link), kLinkMenu);
     EXPECT_TRUE(form.BT_Link->isEnabled());
     EXPECT_EQ(form.BT_KivoLink->text(), QStringLiteral("Kivo!"));
     EXPECT_EQ(form.BT_KivoLink->toolTip(), QStringLiteral("Link to Kivo HomePage"));
@@ -89,16 +48,16 @@ TEST_F(Links, TheContextMenuMirrorsTheLinkMenuOnce)
     form.show();
     QMenu* mirror = form.PopHTMLItems.MNU_Link;
     ASSERT_NE(mirror, nullptr);
-    QTRY_COMPARE(Captions(*mirror), kLinkMenu);
+    QTRY_COMPARE(MenuCaptions(*mirror), kLinkMenu);
     form.hide();
     form.show();
     QTest::qWait(20);
-    EXPECT_EQ(Captions(*mirror), kLinkMenu);
+    EXPECT_EQ(MenuCaptions(*mirror), kLinkMenu);
 
     form.HTML_WINDOW->SetText(QStringLiteral("Intro"));
     form.HTML_WINDOW->SetSelection(0, 5);
     prompts.values.push_back(QStringLiteral("intro"));
-    Item(*mirror, QStringLiteral("&Define BookMark"))->trigger();
+    MenuItem(*mirror, QStringLiteral("&Define BookMark"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("<A NAME=\"intro\">Intro</A>"));
 }
 
@@ -109,12 +68,12 @@ TEST_F(Links, RemoteSitesUseTheProgramsSettingsFile)
     TFM_MainForm& form = Start();
     form.HTML_WINDOW->SetText(QStringLiteral("mail us"));
     form.HTML_WINDOW->SetSelection(0, 7);
-    AnswerLinkDialog([](TFM_HREFLINK& dialog) {
+    DialogAnswer<TFM_HREFLINK> answer([](TFM_HREFLINK& dialog) {
         EXPECT_EQ(dialog.ED_LINK->text(), QStringLiteral("mailto:"));
         QTest::keyClicks(dialog.ED_LINK, QStringLiteral("info@example.org"));
         dialog.BitBtn1->click();
     });
-    Item(*form.PopBT_Link, QStringLiteral("&Remote Sites"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&Remote Sites"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("<A HREF=\"mailto:info@example.org\">mail us</A>"));
 }
 
@@ -129,7 +88,7 @@ TEST_F(Links, LocalFilesAreRelativeToTheDocumentOpenNow)
 
     TFM_MainForm& form = Start();
     prompts.files.push_back(Path(QStringLiteral("site/pics/Album.html")));
-    Item(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->SelText(), QString());
     EXPECT_TRUE(form.HTML_WINDOW->Text().contains(
         QStringLiteral("<A HREF=\"file://") + Path(QStringLiteral("site/pics/Album.html")) + QStringLiteral("\"></A>")));
@@ -138,7 +97,7 @@ TEST_F(Links, LocalFilesAreRelativeToTheDocumentOpenNow)
     form.Document().LoadHtmlFile(page);
     form.HTML_WINDOW->SetSelection(0);
     prompts.files.push_back(Path(QStringLiteral("site/pics/Album.html")));
-    Item(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
+    MenuItem(*form.PopBT_Link, QStringLiteral("&File on Local Drive"))->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Line(0), QStringLiteral("<A HREF=\"pics/Album.html\"></A><HTML>"));
 }
 

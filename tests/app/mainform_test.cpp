@@ -1,20 +1,17 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "platform/kivoerror.h"
+#include "support/testfiles.h"
 
 #include <QAction>
 #include <QFile>
+#include <QPushButton>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 using MainForm = MainWindowTest;
 
@@ -127,6 +124,30 @@ TEST_F(MainForm, MenusCarryTheirShortcutsAndLaterCommandsWaitDisabled)
     EXPECT_TRUE(form.MNU_ShowImage->isChecked());
     EXPECT_TRUE(form.MNU_DirBtn->isChecked());
     EXPECT_TRUE(form.MNU_AutoSave->isChecked());
+}
+
+TEST_F(MainForm, OneVerbWiresButtonsItemsAndShortcutsThroughTheErrorBox)
+{
+    TFM_MainForm& form = Start();
+    auto* button = new QPushButton(&form);
+    auto* item = new QAction(&form);
+    auto* shortcut = new QShortcut(&form);
+    for (QObject* control : std::initializer_list<QObject*>{button, item, shortcut})
+        control->setProperty("enabled", false);
+    int runs = 0;
+    form.WireCommand({button, item, shortcut}, [&runs] {
+        ++runs;
+        throw KivoError(QStringLiteral("Broken"));
+    });
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_TRUE(shortcut->isEnabled());
+
+    button->click();
+    item->trigger();
+    emit shortcut->activated();
+    EXPECT_EQ(runs, 3);
+    EXPECT_EQ(prompts.Messages(), QStringList(3, QStringLiteral("Broken")));
 }
 
 }  // namespace

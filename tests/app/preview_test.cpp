@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "support/testfiles.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAction>
@@ -12,13 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class PreviewPage : public MainWindowTest {
 protected:

@@ -2,6 +2,7 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "restartchild.h"
 
 #include <QAction>
 #include <QFile>
@@ -11,6 +12,7 @@
 #include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
+#include <map>
 
 namespace {
 
@@ -247,63 +249,44 @@ TEST_F(SettingsWindow, AnUnwritableSettingsFolderDoesNotStopTheProgram)
     EXPECT_EQ(prompts.Messages().size(), 4);
 }
 
-// Run as a child process by the test below: one run of the program.
-TEST(SettingsRestartChild, Run)
+// Each phase is a run of the program of its own, started by the test
+// executable in its child mode; a restart loses everything but the file.
+std::map<QString, QString> RunProgramOnce(const char* phase, const QString& folder)
 {
-    const QString folderPath = qEnvironmentVariable("KIVO_RESTART_FOLDER");
-    const QString phase = qEnvironmentVariable("KIVO_RESTART_PHASE");
-    if (folderPath.isEmpty())
-        GTEST_SKIP() << "only run as a child of SettingsWindow.OptionsSurviveARealRestart";
-    ScriptedPrompts prompts;
-    RecordingStarter starter;
-    PlatformServices services;
-    services.prompts = &prompts;
-    services.starter = &starter;
-    services.programFolder = folderPath;
-    services.programFile = folderPath + QStringLiteral("/kivopro32");
-    ModalCloser closer;
-    TFM_MainForm form(services, {});
-    form.show();
-    if (phase == QStringLiteral("change")) {
-        form.move(70, 80);
-        form.resize(500, 350);
-        form.MNU_WordWrap->trigger();
-        QFont font(QStringLiteral("Liberation Serif"));
-        font.setPointSize(15);
-        font.setItalic(true);
-        prompts.fonts = {font};
-        form.MNU_EditorFont->trigger();
-        form.MNU_AutoSave->trigger();
-        form.MNU_SaveSetting->trigger();
-        EXPECT_TRUE(form.close());
-    } else {
-        EXPECT_EQ(form.pos(), QPoint(70, 80));
-        EXPECT_EQ(form.size(), QSize(500, 350));
-        EXPECT_FALSE(form.MNU_WordWrap->isChecked());
-        EXPECT_FALSE(form.MNU_AutoSave->isChecked());
-        EXPECT_EQ(form.HTML_WINDOW->font().family(), QStringLiteral("Liberation Serif"));
-        EXPECT_EQ(form.HTML_WINDOW->font().pointSize(), 15);
-        EXPECT_TRUE(form.HTML_WINDOW->font().italic());
+    QProcess child;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child.setProcessEnvironment(env);
+    child.setProcessChannelMode(QProcess::SeparateChannels);
+    child.start(QCoreApplication::applicationFilePath(),
+                {QLatin1String(kRestartChildArgument), QString::fromLatin1(phase), folder});
+    std::map<QString, QString> report;
+    if (!child.waitForFinished(120000)) {
+        ADD_FAILURE() << phase << " did not finish";
+        return report;
     }
-    EXPECT_EQ(prompts.Messages(), QStringList());
+    EXPECT_EQ(child.exitCode(), 0) << phase << "\n" << child.readAllStandardError().toStdString();
+    for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            report[line.left(equals)] = line.mid(equals + 1);
+    }
+    return report;
 }
 
 TEST_F(SettingsWindow, OptionsSurviveARealRestart)
 {
-    for (const char* phase : {"change", "compare"}) {
-        QProcess child;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("KIVO_RESTART_FOLDER"), folder.path());
-        env.insert(QStringLiteral("KIVO_RESTART_PHASE"), QString::fromLatin1(phase));
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        child.setProcessEnvironment(env);
-        child.setProcessChannelMode(QProcess::MergedChannels);
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--gtest_filter=SettingsRestartChild.Run")});
-        ASSERT_TRUE(child.waitForFinished(120000)) << phase;
-        const QString output = QString::fromLocal8Bit(child.readAll());
-        EXPECT_EQ(child.exitCode(), 0) << phase << "\n" << output.toStdString();
-        EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
-    }
+    std::map<QString, QString> changed = RunProgramOnce("change", folder.path());
+    EXPECT_EQ(changed[QStringLiteral("closed")], QStringLiteral("yes"));
+    EXPECT_EQ(changed[QStringLiteral("messages")], QString());
+
+    std::map<QString, QString> restarted = RunProgramOnce("compare", folder.path());
+    EXPECT_EQ(restarted[QStringLiteral("pos")], QStringLiteral("70,80"));
+    EXPECT_EQ(restarted[QStringLiteral("size")], QStringLiteral("500x350"));
+    EXPECT_EQ(restarted[QStringLiteral("wordWrap")], QStringLiteral("no"));
+    EXPECT_EQ(restarted[QStringLiteral("autoSave")], QStringLiteral("no"));
+    EXPECT_EQ(restarted[QStringLiteral("font")], QStringLiteral("Liberation Serif,15,italic"));
+    EXPECT_EQ(restarted[QStringLiteral("messages")], QString());
 }
 
 }  // namespace

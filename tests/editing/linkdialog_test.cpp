@@ -3,6 +3,7 @@
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
 
+#include "support/dialoganswer.h"
 #include "support/qtprinters.h"
 
 #include <QApplication>
@@ -23,46 +24,7 @@
 
 namespace {
 
-// Answers the next link dialog from a timer once it shows, as the user would;
-// a dialog that never shows fails the test instead of hanging it.
-class LinkDialogAnswer {
-public:
-    explicit LinkDialogAnswer(std::function<void(TFM_HREFLINK&)> answer) : answer_(std::move(answer))
-    {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
-    bool Answered() const { return answered_; }
-
-private:
-    void Poll()
-    {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<TFM_HREFLINK*>(window);
-            if (dialog && dialog->isVisible()) {
-                timer_.stop();
-                answered_ = true;
-                answer_(*dialog);
-                // An answer that leaves the dialog open is a test fault.
-                if (dialog->isVisible()) {
-                    ADD_FAILURE() << "the answer did not close the link dialog";
-                    dialog->reject();
-                }
-                return;
-            }
-        }
-        if (++polls_ > 2000) {
-            timer_.stop();
-            ADD_FAILURE() << "no link dialog showed";
-        }
-    }
-
-    std::function<void(TFM_HREFLINK&)> answer_;
-    QTimer timer_;
-    bool answered_ = false;
-    int polls_ = 0;
-};
+using LinkDialogAnswer = DialogAnswer<TFM_HREFLINK>;
 
 QRadioButton* HeaderItem(const TFM_HREFLINK& dialog, const QString& caption)
 {

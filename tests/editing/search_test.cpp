@@ -4,6 +4,7 @@
 #include "platform/kivoerror.h"
 #include "support/scriptedprompts.h"
 
+#include "support/editselection.h"
 #include "support/qtprinters.h"
 
 #include <QCheckBox>
@@ -11,22 +12,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Selection {
-    int start;
-    int length;
-    bool operator==(const Selection&) const = default;
-};
-
-void PrintTo(const Selection& s, std::ostream* os)
-{
-    *os << "{" << s.start << ", " << s.length << "}";
-}
-
-Selection SelectionOf(const EditControl& edit)
-{
-    return {edit.SelStart(), edit.SelLength()};
-}
 
 TEST(SearchEditor, FindsAdjacentOccurrencesOneAfterTheOther)
 {
@@ -234,12 +219,12 @@ TEST_F(FindCommands, FindFromTheTopThenFindNext)
     edit.SetSelection(5, 1);
     Type(QStringLiteral("ab"));
     dialogAnswers = {Answer::Ok};
-    MNU_FindClick(Context(), FindRequest::Find);
+    FindInEditorOrPreview(Context(), FindRequest::Find);
     EXPECT_EQ(SelectionOf(edit), (Selection{0, 2}));
-    MNU_FindClick(Context(), FindRequest::FindNext);
+    FindInEditorOrPreview(Context(), FindRequest::FindNext);
     EXPECT_EQ(SelectionOf(edit), (Selection{5, 2}));
     EXPECT_EQ(shown.size(), 1u);
-    MNU_FindClick(Context(), FindRequest::FindNext);
+    FindInEditorOrPreview(Context(), FindRequest::FindNext);
     EXPECT_EQ(prompts.Messages(), QStringList{QStringLiteral("Search String \"ab\" not found")});
     EXPECT_EQ(prompts.asked[0].kind, MessageKind::Information);
     EXPECT_EQ(SelectionOf(edit), (Selection{5, 2}));
@@ -252,7 +237,7 @@ TEST_F(FindCommands, WithoutFromTopSearchesOnFromTheSelection)
     dialog.CHK_FromTop->setChecked(false);
     Type(QStringLiteral("ab"));
     dialogAnswers = {Answer::Ok};
-    MNU_FindClick(Context(), FindRequest::Find);
+    FindInEditorOrPreview(Context(), FindRequest::Find);
     EXPECT_EQ(SelectionOf(edit), (Selection{6, 2}));
 }
 
@@ -262,12 +247,12 @@ TEST_F(FindCommands, UnsetTextsAndCancelDoNothing)
     for (const QString& text : {QString(), QStringLiteral(" "), QStringLiteral("\tc")}) {
         Type(text);
         dialogAnswers = {Answer::Ok};
-        MNU_FindClick(Context(), FindRequest::Find);
-        MNU_FindClick(Context(), FindRequest::FindNext);
+        FindInEditorOrPreview(Context(), FindRequest::Find);
+        FindInEditorOrPreview(Context(), FindRequest::FindNext);
     }
     Type(QStringLiteral("b"));
     dialogAnswers = {Answer::Cancel};
-    MNU_FindClick(Context(), FindRequest::Find);
+    FindInEditorOrPreview(Context(), FindRequest::Find);
     EXPECT_TRUE(prompts.asked.empty());
     EXPECT_EQ(SelectionOf(edit), (Selection{0, 0}));
 }
@@ -279,7 +264,7 @@ TEST_F(FindCommands, OnThePreviewFindSearchesTheViewerAndHidesFromTop)
     edit.SetText(QStringLiteral("text"));
     Type(QStringLiteral("text"));
     dialogAnswers = {Answer::Ok};
-    MNU_FindClick(Context(), FindRequest::Find);
+    FindInEditorOrPreview(Context(), FindRequest::Find);
     EXPECT_TRUE(dialog.CHK_FromTop->isHidden());
     EXPECT_EQ(viewerSearches, QStringList{QStringLiteral("text")});
     EXPECT_EQ(prompts.Messages(), QStringList{QStringLiteral("Search String \"text\" not found")});
@@ -293,7 +278,7 @@ TEST_F(FindCommands, ReplaceOkReplacesTheNextOccurrenceAfterASelectedOne)
     dialog.CHK_FromTop->setChecked(false);
     Type(QStringLiteral("old"), QStringLiteral("new"));
     dialogAnswers = {Answer::Ok};
-    MNU_ReplaceClick(Context());
+    ReplaceFromDialog(Context());
     EXPECT_EQ(shown, std::vector<FindDialogMode>{FindDialogMode::Replace});
     EXPECT_EQ(edit.Text(), QStringLiteral("old new old"));
     EXPECT_EQ(SelectionOf(edit), (Selection{4, 3}));
@@ -305,15 +290,15 @@ TEST_F(FindCommands, ReplaceAllFromTheTopAndNotFound)
     edit.SetSelection(12, 1);
     Type(QStringLiteral("OLD"), QStringLiteral("new"));
     dialogAnswers = {Answer::Yes, Answer::Yes, Answer::Ok, Answer::Cancel};
-    MNU_ReplaceClick(Context());
+    ReplaceFromDialog(Context());
     EXPECT_EQ(edit.Text(), QStringLiteral("x\r\nnew new\r\nnew"));
     EXPECT_TRUE(prompts.asked.empty());
-    MNU_ReplaceClick(Context());
+    ReplaceFromDialog(Context());
     Type(QString(), QStringLiteral("new"));
-    MNU_ReplaceClick(Context());  // an empty text finds nothing
+    ReplaceFromDialog(Context());  // an empty text finds nothing
     EXPECT_EQ(prompts.Messages(), (QStringList{QStringLiteral("Search String \"OLD\" not found"),
                                                QStringLiteral("Search String \"\" not found")}));
-    MNU_ReplaceClick(Context());  // cancelled
+    ReplaceFromDialog(Context());  // cancelled
     EXPECT_EQ(prompts.asked.size(), 2u);
 }
 

@@ -1,27 +1,12 @@
 #include "editing/tagcommands.h"
 #include "platform/editcontrol.h"
 
+#include "support/editselection.h"
 #include "support/qtprinters.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Selection {
-    int start;
-    int length;
-    bool operator==(const Selection&) const = default;
-};
-
-Selection SelectionOf(const EditControl& edit)
-{
-    return {edit.SelStart(), edit.SelLength()};
-}
-
-void PrintTo(const Selection& s, std::ostream* os)
-{
-    *os << "{" << s.start << ", " << s.length << "}";
-}
 
 const QString kBreak = QStringLiteral("\r\n");
 

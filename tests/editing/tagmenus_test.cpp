@@ -3,6 +3,7 @@
 #include "platform/editcontrol.h"
 #include "support/scriptedprompts.h"
 
+#include "support/menuitems.h"
 #include "support/qtprinters.h"
 
 #include <QAction>
@@ -25,15 +26,6 @@ QStringList Items(const QMenu& menu)
             items << action->text() + QLatin1Char('|') + action->shortcut().toString();
     }
     return items;
-}
-
-QAction* Item(const QMenu& menu, const QString& caption)
-{
-    for (QAction* action : menu.actions())
-        if (action->text() == caption)
-            return action;
-    ADD_FAILURE() << "no item " << caption.toStdString();
-    return nullptr;
 }
 
 class TagMenus : public ::testing::Test {
@@ -65,7 +57,7 @@ protected:
         edit.SetText(text);
         const int start = static_cast<int>(text.indexOf(part));
         edit.SetSelection(start, static_cast<int>(part.size()));
-        Item(menu, caption)->trigger();
+        MenuItem(menu, caption)->trigger();
         return edit.Text();
     }
 };
@@ -156,9 +148,9 @@ TEST_F(ContextMenu, CopiedItemsKeepCaptionShortcutAndCommand)
     EXPECT_EQ(Items(*items.MNU_Font), Items(font));
     edit.SetText(QStringLiteral("x"));
     edit.SetSelection(0, 1);
-    Item(*items.MNU_Font, "&Italic")->trigger();
+    MenuItem(*items.MNU_Font, "&Italic")->trigger();
     EXPECT_EQ(edit.Text(), QStringLiteral("<I>x</I>"));
-    Item(*items.MNU_Font, "&Done")->trigger();  // inert
+    MenuItem(*items.MNU_Font, "&Done")->trigger();  // inert
     EXPECT_EQ(edit.Text(), QStringLiteral("<I>x</I>"));
 }
 

@@ -18,7 +18,7 @@ struct RemoveEntry {
 RemoveEntry Prepare(EditControl& edit, bool shiftOnlyDown = false)
 {
     QAction removeTag1(QStringLiteral("&Remove Tag"));
-    PopHTMLPopup(edit, shiftOnlyDown, removeTag1);
+    PrepareEditorContextMenu(edit, shiftOnlyDown, removeTag1);
     return {removeTag1.text(), removeTag1.isEnabled()};
 }
 
@@ -112,7 +112,7 @@ TEST(RemoveTagPair, ShiftWithoutSelectionSelectsTheCaretLineFirst)
     edit.SetSelection(12);
     bool shiftOnlyDown = true;
     QAction removeTag1;
-    PopHTMLPopup(edit, shiftOnlyDown, removeTag1);
+    PrepareEditorContextMenu(edit, shiftOnlyDown, removeTag1);
     EXPECT_FALSE(shiftOnlyDown);
     EXPECT_EQ(edit.SelText(), QStringLiteral("<I>second</I>"));
     EXPECT_EQ(removeTag1.text(), QStringLiteral("Remo&ve <I>..</I>"));
@@ -120,7 +120,7 @@ TEST(RemoveTagPair, ShiftWithoutSelectionSelectsTheCaretLineFirst)
     // Without Shift, or with more than one character selected, the selection stays.
     edit.SetSelection(7, 2);
     shiftOnlyDown = true;
-    PopHTMLPopup(edit, shiftOnlyDown, removeTag1);
+    PrepareEditorContextMenu(edit, shiftOnlyDown, removeTag1);
     EXPECT_EQ(edit.SelLength(), 2);
     EXPECT_TRUE(shiftOnlyDown);
     EXPECT_FALSE(removeTag1.isEnabled());
