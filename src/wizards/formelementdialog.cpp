@@ -47,7 +47,9 @@ TFM_Element::TFM_Element(QWidget* parent) : QDialog(parent)
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->horizontalHeader()->hide();
     SG1->verticalHeader()->hide();
-    SG1->setColumnWidth(0, kNameColumnWidth);
+    // The longest name, MAXLENGTH, shown whole.
+    const int longestName = SG1->fontMetrics().horizontalAdvance(QStringLiteral("MAXLENGTH"));
+    SG1->setColumnWidth(0, std::max(kNameColumnWidth, longestName + 14));
     SG1->horizontalHeader()->setStretchLastSection(true);
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     SG1->setMinimumWidth(kNameColumnWidth + kValueColumnWidth);
