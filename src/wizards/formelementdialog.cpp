@@ -53,7 +53,11 @@ TFM_Element::TFM_Element(QWidget* parent) : QDialog(parent)
     SG1->horizontalHeader()->setStretchLastSection(true);
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     SG1->setMinimumWidth(kNameColumnWidth + kValueColumnWidth);
-    SG1->setEditTriggers(QAbstractItemView::AllEditTriggers);
+    // Typing into a value cell edits it, as in a spreadsheet; Tab leaves the
+    // grid and the arrow keys move between its rows.
+    SG1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                         QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    SG1->setTabKeyNavigation(false);
     auto* gridLabel = new QLabel(QStringLiteral("&Properties"), this);
     gridLabel->setBuddy(SG1);
 
@@ -137,6 +141,10 @@ void TFM_Element::CB_ElmTypeChange()
         SG1->setItem(row, 0, NameCell(names[row]));
         SG1->setItem(row, 1, new QTableWidgetItem(keptValues_[row]));
     }
+
+    // Keys typed into the grid go to a value, never to a name.
+    if (SG1->currentRow() < 0 || SG1->currentColumn() != 1)
+        SG1->setCurrentCell(0, 1);
 
     CHK1->setVisible(FormElementTakesChecked(type));
     const bool options = FormElementTakesOptions(type);

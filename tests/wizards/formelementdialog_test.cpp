@@ -86,8 +86,8 @@ TEST(ElementDialog, ReadsTheOptionsAndAValueStillBeingTyped)
         dialog.SetElementType(FormElementType::ListDropDown);
         dialog.MOPT_List->setPlainText("Red\nGreen\n");
         QTableWidgetItem* name = dialog.SG1->item(1, 1);
-        // Becoming the current cell opens its edit, as a click does.
         dialog.SG1->setCurrentItem(name);
+        dialog.SG1->editItem(name);
         auto* editor = dialog.SG1->findChild<QLineEdit*>();
         ASSERT_NE(editor, nullptr);
         editor->setText("colour");
@@ -97,6 +97,28 @@ TEST(ElementDialog, ReadsTheOptionsAndAValueStillBeingTyped)
     ASSERT_TRUE(RunElementWizard(lines));
     EXPECT_EQ(lines, (QStringList{"<SELECT NAME=\"colour\">\r\n", "<OPTION>Red\r\n", "<OPTION>Green\r\n",
                                   "</SELECT>\r\n"}));
+}
+
+TEST(ElementDialog, KeysTypedIntoTheGridGoToTheValues)
+{
+    QStringList lines;
+    AnswerModal<TFM_Element>([](TFM_Element& dialog) {
+        dialog.SG1->setFocus();
+        // The first key opens the cell's edit, which takes the keys after it.
+        const auto type = [&dialog](const QString& text) {
+            QTest::keyClicks(dialog.SG1, text.left(1));
+            QWidget* editor = dialog.SG1->indexWidget(dialog.SG1->currentIndex());
+            ASSERT_NE(editor, nullptr);
+            QTest::keyClicks(editor, text.mid(1));
+            QTest::keyClick(editor, Qt::Key_Return);
+        };
+        type("Name:");
+        QTest::keyClick(dialog.SG1, Qt::Key_Down);
+        type("user");
+        dialog.BT_Add->click();
+    });
+    ASSERT_TRUE(RunElementWizard(lines));
+    EXPECT_EQ(lines, QStringList{"Name: <INPUT TYPE=Text NAME=\"user\">\r\n"});
 }
 
 }  // namespace
