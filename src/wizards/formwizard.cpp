@@ -66,6 +66,7 @@ TFM_SetForm::TFM_SetForm(const FormWizardSetup& setup, QWidget* parent)
     Memo_FormCode->setTabChangesFocus(false);
     Memo_FormCode->setLineWrapMode(QPlainTextEdit::NoWrap);
     Memo_FormCode->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    Memo_FormCode->setTabStopDistance(8 * Memo_FormCode->fontMetrics().horizontalAdvance(QLatin1Char(' ')));
     Memo_FormCode->SetText(QStringLiteral("<FORM>\r\n\r\n</FORM>"));
     NB_FORM->addWidget(Memo_FormCode);
     PreviewForm = new THTMLViewer;
