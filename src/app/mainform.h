@@ -257,6 +257,7 @@ private:
     void WirePreviewCommands();
     void CopyTagMenus();
     void WireTableCommands();
+    void WireFormCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
