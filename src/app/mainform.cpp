@@ -66,6 +66,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     WireLinkCommands();
     WireSettingsCommands();
     WirePreviewCommands();
+    WireToolCommands();
 
     FormCreate();
 }

@@ -223,6 +223,11 @@ public:
     // --- Bookmarks and links (mainform_links.cpp) -----------------------
     void BT_KivoLinkClick();
 
+    // --- Browser and launch bar (mainform_tools.cpp) --------------------
+    void BT_PreviewClick();
+    void MNU_SetBrowserClick();
+    void BT_PullDownAppListClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -246,6 +251,7 @@ private:
     void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();
+    void WireToolCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
