@@ -67,6 +67,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     WireSettingsCommands();
     WirePreviewCommands();
     WireToolCommands();
+    WireDirectoryBarCommands();
 
     FormCreate();
 }
@@ -100,6 +101,7 @@ void TFM_MainForm::FormCreate()
     RecentFiles.clear();
     FileMenuBaseCount = int(File1->actions().size());
     Run([this] { RebuildHistoryMenu(); });
+    Run([this] { ReadDirectoryBar(); });
 }
 
 void TFM_MainForm::showEvent(QShowEvent* event)

@@ -3,6 +3,7 @@
 #include "app/documentfiles.h"
 #include "app/services.h"
 #include "editing/contextmenu.h"
+#include "tools/dirslots.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -228,6 +229,15 @@ public:
     void MNU_SetBrowserClick();
     void BT_PullDownAppListClick();
 
+    // --- Directory bar (mainform_dirbar.cpp) ----------------------------
+    DirSlots DirBarSlots;
+    // Start-up: the slots from the settings file, shown on the bar.
+    void ReadDirectoryBar();
+    void LayoutDirBar();
+    void OpenDirSlot(int slot);
+    void BT_CfgDirBtnClick();
+    void MNU_DirBtnClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -252,6 +262,7 @@ private:
     void WireSearchCommands();
     void WireSettingsCommands();
     void WireToolCommands();
+    void WireDirectoryBarCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
