@@ -75,7 +75,7 @@ void TFM_AppList::BuildSlotPanel()
     PA_APPS = new QFrame(this);
     PA_APPS->setFrameShape(QFrame::StyledPanel);
     PA_APPS->setGeometry(0, 0, kSlotPanelWidth, kHeight);
-    BT_Config = SmallButton(PA_APPS, QStyle::SP_FileDialogDetailedView, QStringLiteral("Config"), 80, 101);
+    BT_Config = SmallButton(PA_APPS, QStyle::SP_ToolBarHorizontalExtensionButton, QStringLiteral("Config"), 80, 101);
     BT_Close = SmallButton(PA_APPS, QStyle::SP_DialogCloseButton, QStringLiteral("Close"), 80, 128);
     connect(BT_Config, &QToolButton::clicked, this, [this] { RunGuarded([this] { BT_ConfigClick(); }); });
     connect(BT_Close, &QToolButton::clicked, this, [this] { BT_CloseClick(); });
@@ -113,9 +113,11 @@ void TFM_AppList::BuildInfoPanel()
     BT_Ok->setGeometry(10, 124, 80, 26);
     BT_Ok->setDefault(true);
     BT_Cancel = new QPushButton(QStringLiteral("Cancel"), PA_AppInfo);
+    BT_Cancel->setAutoDefault(false);
     BT_Cancel->setToolTip(QStringLiteral("Cancel all changes and exit"));
     BT_Cancel->setGeometry(98, 124, 80, 26);
     BT_Apply = new QPushButton(QStringLiteral("Apply"), PA_AppInfo);
+    BT_Apply->setAutoDefault(false);
     BT_Apply->setGeometry(186, 124, 80, 26);
 
     connect(ED_Prgname, &QLineEdit::textChanged, this, [this] { ED_PrgnameChange(); });

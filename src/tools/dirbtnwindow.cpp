@@ -54,6 +54,10 @@ TFM_DirBtn::TFM_DirBtn(DirSlots& dirSlots, Prompts& prompts, QWidget* parent)
     BT_APPLY->setGeometry(466, 122, 75, 26);
     BitBtn1 = new QPushButton(QStringLiteral("&Close"), this);
     BitBtn1->setGeometry(547, 122, 75, 26);
+    // Return in a field applies it rather than opening the file dialog.
+    Button1->setAutoDefault(false);
+    BitBtn1->setAutoDefault(false);
+    BT_APPLY->setDefault(true);
 
     connect(BT_APPLY, &QPushButton::clicked, this, [this] { RunCommand(prompts_, [this] { BT_ApplyClick(); }); });
     connect(Button1, &QPushButton::clicked, this, [this] { RunCommand(prompts_, [this] { Button1Click(); }); });
@@ -70,6 +74,7 @@ void TFM_DirBtn::FormCreate()
     for (int i = 0; i < kDirSlotCount; ++i) {
         auto* button = new QPushButton(slots_[i].caption, PA_DIRBTN);
         button->setCheckable(true);
+        button->setAutoDefault(false);
         button->setGeometry(5 + i * width, 3, width, 25);
         group_->addButton(button, i);
         connect(button, &QPushButton::clicked, this, [this, i] { RunCommand(prompts_, [this, i] { DirBtnClick(i); }); });

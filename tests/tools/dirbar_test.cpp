@@ -171,6 +171,15 @@ TEST_F(DirBtnWindow, ApplyInTheProgramFolderKeepsOnlyTheFileName)
     EXPECT_EQ(DirSlotPath(dirSlots[0], QStringLiteral("/opt/kivo")), QStringLiteral("/opt/kivo/main page.htm"));
 }
 
+TEST_F(DirBtnWindow, ReturnInAFieldAppliesInsteadOfBrowsing)
+{
+    window->ED_Capt->setText(QStringLiteral("Start"));
+    QTest::keyClick(window->ED_Capt, Qt::Key_Return);
+    EXPECT_EQ(dirSlots[0].caption, QStringLiteral("Start"));
+    EXPECT_TRUE(prompts.asked.empty());
+    EXPECT_TRUE(window->isVisible());
+}
+
 TEST_F(DirBtnWindow, BrowseFillsTheFieldWithoutApplying)
 {
     prompts.files.push_back(QStringLiteral("/web/new.htm"));
