@@ -37,8 +37,6 @@ TEST(AppSlotValue, ReadsThreeFieldsAndToleratesFewer)
     // No comma, or unset: no program.
     EXPECT_EQ(ParseAppSlotValue(QStringLiteral("/bin/x")), AppSlot{});
     EXPECT_EQ(ParseAppSlotValue(QStringLiteral(" ")), AppSlot{});
-    EXPECT_EQ(AppSlotValue(AppSlot{kView, QStringLiteral("-r"), true}), QStringLiteral("1,c:\\tools\\view.exe,-r"));
-    EXPECT_EQ(AppSlotValue(AppSlot{kView, {}, false}), QStringLiteral("0,c:\\tools\\view.exe,"));
 }
 
 TEST(AppSlots, ClearedSlotKeepsItsOldEntryInTheFile)
