@@ -6,7 +6,6 @@
 #include "support/recordingstarter.h"
 #include "support/scriptedprompts.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QFrame>
@@ -14,7 +13,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 #include <memory>
@@ -178,20 +176,6 @@ TEST_F(AppBar, BrowsingForTheProgramAppliesAndForTheParameterQuotes)
     EXPECT_TRUE(list.Slots()[0].parameters.isEmpty());
     list.BT_ApplyClick();
     EXPECT_EQ(list.Slots()[0].parameters, QStringLiteral("\"/web/my page.htm\""));
-}
-
-TEST_F(AppBar, ShowAppBarPlacesTheBarByItsRightEdgeAndReturnsWhenItCloses)
-{
-    QRect shown;
-    QTimer::singleShot(0, [&] {
-        auto* list = qobject_cast<TFM_AppList*>(QApplication::activeModalWidget());
-        ASSERT_NE(list, nullptr);
-        shown = list->frameGeometry();
-        list->BT_CloseClick();
-    });
-    ShowAppBar(200, 700, settingsPath, QString(), services);
-    EXPECT_EQ(shown.top(), 200);
-    EXPECT_NEAR(shown.right() + 1, 700, 8);
 }
 
 }  // namespace

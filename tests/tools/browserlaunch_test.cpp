@@ -77,13 +77,6 @@ TEST_F(BrowserLaunch, CancelledSaveStartsNothing)
     EXPECT_TRUE(prompts.asked.empty());
 }
 
-TEST_F(BrowserLaunch, MissingBrowserIsReported)
-{
-    starter.result = ExecResult::FileNotFound;
-    LaunchBrowser(services, QStringLiteral("/opt/gone"), Document(kDocument));
-    EXPECT_EQ(prompts.Messages(), QStringList{QStringLiteral("/opt/gone\n not found")});
-}
-
 TEST_F(BrowserLaunch, RunningDdeBrowserIsAskedToActivateAndOpenThePlainPath)
 {
     dde.running = true;

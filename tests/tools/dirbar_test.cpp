@@ -1,4 +1,3 @@
-#include "platform/kivoerror.h"
 #include "platform/profile.h"
 #include "tools/dirbarlayout.h"
 #include "tools/dirbtnwindow.h"
@@ -107,11 +106,6 @@ TEST_F(DirBar, OpensInTheProgramFolderOnlyWhenFlaggedAndNothingWithoutAFile)
     OpenDirSlot(DirSlot{QStringLiteral("Web"), QStringLiteral("/web/a b.htm"), false}, QStringLiteral("/opt/kivo"), load);
     OpenDirSlot(DirSlot{QStringLiteral("Empty"), QStringLiteral(" "), true}, QStringLiteral("/opt/kivo"), load);
     EXPECT_EQ(loaded, (QStringList{QStringLiteral("/opt/kivo/index.htm"), QStringLiteral("/web/a b.htm")}));
-
-    // A file that is gone fails in the loader, and the failure reaches the caller.
-    EXPECT_THROW(OpenDirSlot(DirSlot{QStringLiteral("Gone"), QStringLiteral("/gone.htm"), false}, QString(),
-                             [](const QString& path) { throw FileOpenError(path); }),
-                 FileOpenError);
 }
 
 class DirBtnWindow : public ::testing::Test {
