@@ -2,6 +2,7 @@
 #include "app/mainform.h"
 #include "app/services.h"
 #include "platform/commandwrapper.h"
+#include "platform/ddeclient.h"
 #include "platform/programstart.h"
 #include "platform/qtprompts.h"
 
@@ -16,11 +17,13 @@ int main(int argc, char* argv[])
 
     QtPrompts prompts;
     ProcessProgramStarter starter;
+    UnavailableDdeClient dde;
     app.SetPrompts(&prompts);
 
     PlatformServices services;
     services.prompts = &prompts;
     services.starter = &starter;
+    services.dde = &dde;
     services.programFile = QCoreApplication::applicationFilePath();
     services.programFolder = QCoreApplication::applicationDirPath();
 

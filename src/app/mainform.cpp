@@ -92,6 +92,8 @@ void TFM_MainForm::WireCommands()
     WirePreviewCommands();
     WireTableCommands();
     WireFormCommands();
+    WireToolCommands();
+    WireDirectoryBarCommands();
 }
 
 void TFM_MainForm::FormCreate()
@@ -108,6 +110,7 @@ void TFM_MainForm::FormCreate()
     RecentFiles.clear();
     FileMenuBaseCount = int(File1->actions().size());
     Run([this] { RebuildHistoryMenu(); });
+    Run([this] { ReadDirectoryBar(); });
 }
 
 void TFM_MainForm::showEvent(QShowEvent* event)

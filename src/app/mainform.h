@@ -5,6 +5,7 @@
 #include "app/previewpagecontroller.h"
 #include "app/services.h"
 #include "editing/contextmenu.h"
+#include "tools/dirslots.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -229,6 +230,20 @@ public:
     // --- Bookmarks and links (mainform_links.cpp) -----------------------
     void BT_KivoLinkClick();
 
+    // --- Browser and launch bar (mainform_tools.cpp) --------------------
+    void BT_PreviewClick();
+    void MNU_SetBrowserClick();
+    void BT_PullDownAppListClick();
+
+    // --- Directory bar (mainform_dirbar.cpp) ----------------------------
+    DirSlots DirBarSlots;
+    // Start-up: the slots from the settings file, shown on the bar.
+    void ReadDirectoryBar();
+    void LayoutDirBar();
+    void OpenDirSlot(int slot);
+    void BT_CfgDirBtnClick();
+    void MNU_DirBtnClick();
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -257,6 +272,8 @@ private:
     void WirePreviewCommands();
     void CopyTagMenus();
     void WireTableCommands();
+    void WireDirectoryBarCommands();
+    void WireToolCommands();
     void WireFormCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class DdeClient;
 class Prompts;
 class ProgramStarter;
 
@@ -12,6 +13,8 @@ class ProgramStarter;
 struct PlatformServices {
     Prompts* prompts = nullptr;
     ProgramStarter* starter = nullptr;
+    // Where it is missing, no DDE server is ever asked.
+    DdeClient* dde = nullptr;
     // The program's own file and folder (the settings file and the
     // template live beside it).
     QString programFile;

@@ -18,6 +18,12 @@ public:
     virtual ~ProgramStarter() = default;
     // The arguments reach the program as they are: no shell reads them.
     virtual int WinExec(const QString& program, const QStringList& arguments) = 0;
+    // Asks for the program's first window minimised and not activated. Few
+    // desktops let a starter choose that, so by default it starts as WinExec.
+    virtual int WinExecMinimised(const QString& program, const QStringList& arguments)
+    {
+        return WinExec(program, arguments);
+    }
 };
 
 // Starts programs with QProcess. "NOTEPAD" means the system's text viewer:
