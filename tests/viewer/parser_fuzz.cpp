@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FakeCanvas canvas;
     const int width = size > 0 ? 20 + data[0] * 4 : 400;
     page.Layout(canvas, width);
-    page.Doc.Draw(canvas, QRect(0, 0, width, 100000), 1300, HtmlDocument::Margin, 0);
+    page.Doc.Draw(canvas, QRect(0, 0, width, 100000), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     page.Doc.SelStart = 0;
     page.Doc.SelEnd = 1 << 30;
     page.Doc.SelectedText();
