@@ -160,8 +160,7 @@ private:
         out_ << Pad(depth) << "control " << c.KindName() << " at=" << c.Pos << " name=" << c.Name
              << " value=" << c.Value;
         if (const auto* e = dynamic_cast<const TEditFormControlObj*>(&c)) out_ << " size=" << e->EditSize;
-        if (const auto* b = dynamic_cast<const TCheckBoxFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
-        if (const auto* b = dynamic_cast<const TRadioButtonFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
+        if (const auto* b = dynamic_cast<const TCheckableFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
         if (const auto* a = dynamic_cast<const TTextAreaFormControlObj*>(&c)) {
             out_ << " rows=" << a->Rows << " cols=" << a->Cols << '\n';
             for (const QString& l : a->InitialLines)

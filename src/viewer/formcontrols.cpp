@@ -85,12 +85,26 @@ void TButtonFormControlObj::SetHeightWidth(Canvas& canvas)
     Width = canvas.TextWidth(Value) + 20;
 }
 
-TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
-                                                 const TAttributeList& attributes)
+TCheckableFormControlObj::TCheckableFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
+                                                   const TAttributeList& attributes)
     : TFormControlObj(owner, form, position, attributes)
 {
     InitChecked = attributes.Has(TagSymbol::CheckedSy);
     Checked = InitChecked;
+}
+
+bool TCheckableFormControlObj::GetSubmission(int index, QString& entry)
+{
+    if (index != 0 || !Checked)
+        return false;
+    entry = Name + QLatin1Char('=') + Value;
+    return true;
+}
+
+TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
+                                                 const TAttributeList& attributes)
+    : TCheckableFormControlObj(owner, form, position, attributes)
+{
     if (Value.isEmpty())
         Value = QStringLiteral("On");
 }
@@ -101,34 +115,10 @@ void TCheckBoxFormControlObj::SetHeightWidth(Canvas&)
     Height = 13;
 }
 
-bool TCheckBoxFormControlObj::GetSubmission(int index, QString& entry)
-{
-    if (index != 0 || !Checked)
-        return false;
-    entry = Name + QLatin1Char('=') + Value;
-    return true;
-}
-
-TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
-                                                       const TAttributeList& attributes)
-    : TFormControlObj(owner, form, position, attributes)
-{
-    InitChecked = attributes.Has(TagSymbol::CheckedSy);
-    Checked = InitChecked;
-}
-
 void TRadioButtonFormControlObj::SetHeightWidth(Canvas&)
 {
     Width = 13;
     Height = 14;
-}
-
-bool TRadioButtonFormControlObj::GetSubmission(int index, QString& entry)
-{
-    if (index != 0 || !Checked)
-        return false;
-    entry = Name + QLatin1Char('=') + Value;
-    return true;
 }
 
 TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,

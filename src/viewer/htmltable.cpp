@@ -2,6 +2,7 @@
 
 #include "viewer/htmlcolor.h"
 #include "viewer/sectionlist.h"
+#include "viewer/widthattribute.h"
 
 TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* attributes, bool isFiller)
     : VertAlign(valign), Cell(std::make_unique<TCell>(master))
@@ -20,11 +21,9 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
             RowSpan = a.Value > 1 ? a.Value : 1;
             break;
         case TagSymbol::WidthSy:
-            if (a.Name.contains(QLatin1Char('%'))) {
-                SpecWdPercent = true;
-                SpecWd = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
-            } else {
-                SpecWd = std::max(0, a.Value);
+            if (const auto width = ReadWidth(a, WidthRule::Cell)) {
+                SpecWd = width->Value;
+                SpecWdPercent = width->Percent;
             }
             break;
         case TagSymbol::BGColorSy:
@@ -69,11 +68,9 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, Te
             CellSpacing = std::clamp(a.Value + 1, 1, 40);
             break;
         case TagSymbol::WidthSy:
-            if (a.Name.contains(QLatin1Char('%'))) {
-                SpecWidthPercent = true;
-                SpecWidth = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
-            } else {
-                SpecWidth = std::max(0, a.Value);
+            if (const auto width = ReadWidth(a, WidthRule::Table)) {
+                SpecWidth = width->Value;
+                SpecWidthPercent = width->Percent;
             }
             break;
         case TagSymbol::BGColorSy:
@@ -88,8 +85,6 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, Te
             break;
         }
     }
-    if (SpecWidthPercent && SpecWidth == 0)
-        SpecWidthPercent = false;
 }
 
 ThtmlTable::ThtmlTable(TSectionList* owner, const ThtmlTable& other)

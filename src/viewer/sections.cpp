@@ -5,6 +5,7 @@
 #include "viewer/htmlimage.h"
 #include "viewer/sectionlist.h"
 #include "viewer/textmarkers.h"
+#include "viewer/widthattribute.h"
 
 #include <algorithm>
 
@@ -302,16 +303,11 @@ THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TS
 {
     if (const TAttribute* a = attributes.Find(TagSymbol::SizeSy); a && a->Value >= 1 && a->Value <= 20)
         VSize = a->Value;
-    if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy); a && a->Value > 0) {
-        if (a->Name.contains(QLatin1Char('%'))) {
-            if (a->Value <= 100) {
-                HasWidth = true;
-                Percent = true;
-                HWidth = a->Value;
-            }
-        } else {
+    if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy)) {
+        if (const auto width = ReadWidth(*a, WidthRule::HorizontalRule)) {
             HasWidth = true;
-            HWidth = a->Value;
+            Percent = width->Percent;
+            HWidth = width->Value;
         }
     }
     UpdateSpacing();
