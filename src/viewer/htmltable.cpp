@@ -22,8 +22,8 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
             break;
         case TagSymbol::WidthSy:
             if (const auto width = ReadWidth(a, WidthRule::Cell)) {
-                SpecWd = width->Value;
-                SpecWdPercent = width->Percent;
+                SpecWidth = width->Value;
+                SpecWidthPercent = width->Percent;
             }
             break;
         case TagSymbol::BGColorSy:
@@ -37,9 +37,9 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
 }
 
 TCellObj::TCellObj(TSectionList* master, const TCellObj& other)
-    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWd(other.SpecWd),
-      SpecWdPercent(other.SpecWdPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
-      Cell(std::make_unique<TCell>(master, *other.Cell)), Wd(other.Wd), Ht(other.Ht), VSize(other.VSize),
+    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWidth(other.SpecWidth),
+      SpecWidthPercent(other.SpecWidthPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
+      Cell(std::make_unique<TCell>(master, *other.Cell)), Width(other.Width), Height(other.Height), ContentHeight(other.ContentHeight),
       YIndent(other.YIndent)
 {
 }

@@ -75,7 +75,7 @@ TEST(Layout, FloatAfterContentWaitsForTheLineEnd)
     TSection* s = p.SectionWith("first");
     ASSERT_GE(s->Lines.size(), 2u);
     EXPECT_EQ(s->Lines[0].LineIndent, 0);
-    EXPECT_EQ(s->Images[0]->DrawYY, 16);   // registered below the first line
+    EXPECT_EQ(s->Images[0]->DrawTop, 16);   // registered below the first line
     EXPECT_EQ(s->Lines[1].LineIndent, 45);
     EXPECT_EQ(s->Lines[0].DrawHeight, 46);
 }
@@ -107,8 +107,8 @@ TEST(Layout, InlineImagesAndControlsRaiseTheLine)
     LaidOutPage p("a<IMG WIDTH=20 HEIGHT=40>b");
     TSection* s = p.SectionWith("a");
     EXPECT_EQ(s->Lines[0].SpaceBefore, 40 + 4 - 16);
-    EXPECT_EQ(s->Images[0]->DrawXX, 8);
-    EXPECT_EQ(s->Images[0]->DrawYY, 28 + 12 - 40);
+    EXPECT_EQ(s->Images[0]->DrawLeft, 8);
+    EXPECT_EQ(s->Images[0]->DrawTop, 28 + 12 - 40);
     LaidOutPage top("a<IMG ALIGN=top WIDTH=20 HEIGHT=40>b");
     EXPECT_EQ(top.SectionWith("a")->Lines[0].SpaceAfter, 24);
     LaidOutPage middle("a<IMG ALIGN=middle WIDTH=20 HEIGHT=40>b");
