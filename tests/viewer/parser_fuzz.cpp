@@ -3,6 +3,7 @@
 // (KIVO_FUZZ=ON, see run_fuzz.sh); in the test suite a short run of random
 // mutations of the sample pages goes through the same routine.
 #include "fakecanvas.h"
+#include "samplepages.h"
 #include "platform/kivoerror.h"
 #include "viewer/htmldocument.h"
 #include "viewer/htmlparser.h"
@@ -73,9 +74,9 @@ QByteArray Mutate(QByteArray input, QRandomGenerator& random)
 
 TEST(Fuzz, ShortRunOnMutatedSamplePages)
 {
-    const QDir data(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/data"));
+    const QDir data = SamplePageFolder();
     std::vector<QByteArray> seeds;
-    for (const QString& name : data.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+    for (const QString& name : SamplePageNames()) {
         QFile file(data.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         seeds.push_back(file.readAll());
