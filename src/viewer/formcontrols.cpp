@@ -2,6 +2,7 @@
 
 #include "viewer/canvas.h"
 #include "viewer/sectionlist.h"
+#include "viewer/viewerhost.h"
 
 namespace {
 
@@ -282,4 +283,10 @@ QStringList ThtmlForm::CollectSubmission(const QString& extra) const
     if (!extra.isEmpty())
         results << extra;
     return results;
+}
+
+void ThtmlForm::Submit(const QString& extra) const
+{
+    if (Owner && Owner->Host)
+        Owner->Host->SubmitForm(Action, Method, CollectSubmission(extra));
 }

@@ -153,6 +153,8 @@ public:
     TFormControlObj* AddControl(std::unique_ptr<TFormControlObj> control);
     // Every entry the form would submit now, the extra one last.
     QStringList CollectSubmission(const QString& extra) const;
+    // Hands the form's entries, the extra one last, to the document's host.
+    void Submit(const QString& extra) const;
 
     TSectionList* Owner;
     QString Method = QStringLiteral("Get");

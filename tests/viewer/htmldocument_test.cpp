@@ -1,6 +1,7 @@
 // The document object without a window: its one paint entry and its host.
 #include "recordinghost.h"
 
+#include "viewer/formcontrols.h"
 #include "viewer/headlesshost.h"
 #include "viewer/htmldocument.h"
 
@@ -96,6 +97,20 @@ TEST(DocumentHost, ErrorsAndBackgroundChangesGoToTheHost)
     // The printing copy reports to the same host.
     document.Doc.CopyForPrinting()->ReportError("again");
     EXPECT_EQ(host.Errors, QStringList({"Table has too many Columns", "again"}));
+}
+
+TEST(DocumentHost, AFormIsSubmittedThroughTheHost)
+{
+    RecordingHost host;
+    HtmlDocument document(&host);
+    document.LoadText("<FORM ACTION=\"go.cgi\" METHOD=POST><INPUT NAME=a VALUE=1>"
+                      "<INPUT TYPE=checkbox NAME=c CHECKED><INPUT TYPE=radio NAME=r VALUE=x></FORM>");
+    ASSERT_EQ(document.Doc.htmlFormList.size(), 1u);
+    document.Doc.htmlFormList[0]->Submit("go=Send");
+    ASSERT_EQ(host.Submissions.size(), 1u);
+    EXPECT_EQ(host.Submissions[0].action, "go.cgi");
+    EXPECT_EQ(host.Submissions[0].method.toUpper(), "POST");
+    EXPECT_EQ(host.Submissions[0].results, (QStringList{"a=1", "c=On", "go=Send"}));
 }
 
 TEST(DocumentHost, HeadlessHostExpandsAgainstTheBaseElseThePagesFolder)
