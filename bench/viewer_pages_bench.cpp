@@ -3,6 +3,7 @@
 // QTextDocument for comparison. The pages are generated when the benchmarks
 // first run; without the generator the page benchmarks say so and skip.
 #include "benchpages.h"
+#include "platform/textcodec.h"
 #include "viewer/htmldocument.h"
 #include "viewer/htmlparser.h"
 #include "viewer/qtcanvas.h"
@@ -88,7 +89,7 @@ void TextDocument(benchmark::State& state, const std::string& name)
 {
     if (!HavePage(state, name))
         return;
-    const QString html = DecodeHtmlBytes(BenchPage(name));
+    const QString html = DecodeUtf8ElseWindows1252(BenchPage(name));
     size_t heap = 0;
     for (auto _ : state) {
         const size_t before = HeapInUse();

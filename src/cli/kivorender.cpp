@@ -1,6 +1,7 @@
 // kivorender: the viewer without a window. Renders a page to PNG, or dumps
 // the parsed document or its layout as text.
 #include "viewer/documentdump.h"
+#include "viewer/headlesshost.h"
 #include "viewer/htmldocument.h"
 #include "viewer/qtcanvas.h"
 
@@ -66,7 +67,8 @@ int main(int argc, char* argv[])
 
     HtmlDocument document;
     // Messages the viewer shows in a box go to standard error here.
-    document.Doc.OnError = [](const QString& message) { std::fprintf(stderr, "%s\n", qPrintable(message)); };
+    HeadlessHost host(document, input);
+    document.SetHost(&host);
     document.Doc.Background = SysColors::White();
     try {
         document.LoadFile(input);

@@ -37,13 +37,6 @@ int ToWindows1252(QChar ch)
     return -1;
 }
 
-bool IsValidUtf8(const QByteArray& bytes)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(bytes);
-    return !decoder.hasError();
-}
-
 LineBreaks DetectLineBreaks(const QByteArray& bytes)
 {
     if (bytes.contains('\r') || !bytes.contains('\n'))
@@ -72,23 +65,30 @@ QString ToCrLf(const QString& text)
 
 }  // namespace
 
+QString DecodeUtf8ElseWindows1252(QByteArrayView bytes, TextEncoding* encoding)
+{
+    // Without ConvertInitialBom the decoder drops a leading byte order mark.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError()) {
+        if (encoding)
+            *encoding = bytes.startsWith(QByteArrayView(kUtf8Bom)) ? TextEncoding::Utf8WithBom : TextEncoding::Utf8;
+        return text;
+    }
+    if (encoding)
+        *encoding = TextEncoding::Windows1252;
+    text.resize(bytes.size());
+    QChar* out = text.data();
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        out[i] = FromWindows1252(static_cast<unsigned char>(bytes[i]));
+    return text;
+}
+
 DecodedText DecodeText(const QByteArray& bytes)
 {
     DecodedText decoded;
     decoded.format.lineBreaks = DetectLineBreaks(bytes);
-    if (bytes.startsWith(kUtf8Bom) && IsValidUtf8(bytes)) {
-        decoded.format.encoding = TextEncoding::Utf8WithBom;
-        decoded.text = QString::fromUtf8(bytes.mid(kUtf8Bom.size()));
-    } else if (IsValidUtf8(bytes)) {
-        decoded.format.encoding = TextEncoding::Utf8;
-        decoded.text = QString::fromUtf8(bytes);
-    } else {
-        decoded.format.encoding = TextEncoding::Windows1252;
-        decoded.text.resize(bytes.size());
-        for (qsizetype i = 0; i < bytes.size(); ++i)
-            decoded.text[i] = FromWindows1252(static_cast<unsigned char>(bytes[i]));
-    }
-    decoded.text = ToCrLf(decoded.text);
+    decoded.text = ToCrLf(DecodeUtf8ElseWindows1252(bytes, &decoded.format.encoding));
     return decoded;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 // How a file's bytes became text, so they can be written back the same way.
@@ -17,8 +18,12 @@ struct DecodedText {
     FileFormat format;
 };
 
-// Bytes that are valid UTF-8 are read as UTF-8, anything else as Windows-1252.
-// Every line break becomes CR LF; a file whose breaks are all LF remembers it.
+// Bytes that are valid UTF-8 are read as UTF-8 (a leading byte order mark
+// dropped), anything else as Windows-1252; line breaks stay as they are.
+// The editor and the viewer both read files through this, so they agree.
+QString DecodeUtf8ElseWindows1252(QByteArrayView bytes, TextEncoding* encoding = nullptr);
+// As above, and every line break becomes CR LF; a file whose breaks are all
+// LF remembers it.
 DecodedText DecodeText(const QByteArray& bytes);
 // `text` carries CR LF line breaks. Text that the remembered single-byte
 // encoding cannot hold is written as UTF-8 rather than lose a character.

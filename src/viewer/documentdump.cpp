@@ -134,7 +134,7 @@ private:
         if (const auto* h = dynamic_cast<const THeadingSpace*>(&s))
             out_ << " h" << h->HeadingSize;
         if (const auto* r = dynamic_cast<const THorzLine*>(&s)) {
-            out_ << " size=" << r->VSize;
+            out_ << " size=" << r->Thickness;
             if (r->HasWidth) out_ << " width=" << r->HWidth << (r->Percent ? "%" : "");
         }
         if (const auto* table = dynamic_cast<const ThtmlTable*>(&s)) {
@@ -160,8 +160,7 @@ private:
         out_ << Pad(depth) << "control " << c.KindName() << " at=" << c.Pos << " name=" << c.Name
              << " value=" << c.Value;
         if (const auto* e = dynamic_cast<const TEditFormControlObj*>(&c)) out_ << " size=" << e->EditSize;
-        if (const auto* b = dynamic_cast<const TCheckBoxFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
-        if (const auto* b = dynamic_cast<const TRadioButtonFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
+        if (const auto* b = dynamic_cast<const TCheckableFormControlObj*>(&c); b && b->InitChecked) out_ << " checked";
         if (const auto* a = dynamic_cast<const TTextAreaFormControlObj*>(&c)) {
             out_ << " rows=" << a->Rows << " cols=" << a->Cols << '\n';
             for (const QString& l : a->InitialLines)
@@ -191,7 +190,7 @@ private:
         }
         out_ << pad << "cell colspan=" << cell.ColSpan << " rowspan=" << cell.RowSpan << " valign="
              << (cell.VertAlign == VAlign::Top ? "top" : cell.VertAlign == VAlign::Bottom ? "bottom" : "middle");
-        if (cell.SpecWd) out_ << " width=" << cell.SpecWd << (cell.SpecWdPercent ? "%" : "");
+        if (cell.SpecWidth) out_ << " width=" << cell.SpecWidth << (cell.SpecWidthPercent ? "%" : "");
         if (cell.HasBgColor) out_ << " bgcolor=" << ColorText(cell.BgColor);
         out_ << '\n';
         Cell(*cell.Cell, depth + 1);
@@ -280,7 +279,7 @@ private:
                      << " \"" << Printable(QStringView(t->Buff).mid(l.Start, l.Count)) << "\"\n";
             }
             for (const auto& image : t->Images)
-                out_ << Pad(depth + 1) << "image x=" << x0 + image->DrawXX << " y=" << image->DrawYY << " w="
+                out_ << Pad(depth + 1) << "image x=" << x0 + image->DrawLeft << " y=" << image->DrawTop << " w="
                      << image->ObjWidth << " h=" << image->ObjHeight << '\n';
             return;
         }
@@ -302,7 +301,7 @@ private:
                         continue;
                     const int cx = x0 + table->CellContentX(int(c));
                     out_ << Pad(depth + 2) << "cell " << c << " x=" << cx << " y=" << cell.Cell->StartY
-                         << " w=" << cell.Wd << " h=" << cell.Ht << '\n';
+                         << " w=" << cell.Width << " h=" << cell.Height << '\n';
                     Cell(*cell.Cell, depth + 3, cx);
                 }
             }

@@ -2,6 +2,7 @@
 
 #include "viewer/canvas.h"
 #include "viewer/sectionlist.h"
+#include "viewer/viewerhost.h"
 
 namespace {
 
@@ -85,12 +86,26 @@ void TButtonFormControlObj::SetHeightWidth(Canvas& canvas)
     Width = canvas.TextWidth(Value) + 20;
 }
 
-TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
-                                                 const TAttributeList& attributes)
+TCheckableFormControlObj::TCheckableFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
+                                                   const TAttributeList& attributes)
     : TFormControlObj(owner, form, position, attributes)
 {
     InitChecked = attributes.Has(TagSymbol::CheckedSy);
     Checked = InitChecked;
+}
+
+bool TCheckableFormControlObj::GetSubmission(int index, QString& entry)
+{
+    if (index != 0 || !Checked)
+        return false;
+    entry = Name + QLatin1Char('=') + Value;
+    return true;
+}
+
+TCheckBoxFormControlObj::TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
+                                                 const TAttributeList& attributes)
+    : TCheckableFormControlObj(owner, form, position, attributes)
+{
     if (Value.isEmpty())
         Value = QStringLiteral("On");
 }
@@ -101,34 +116,10 @@ void TCheckBoxFormControlObj::SetHeightWidth(Canvas&)
     Height = 13;
 }
 
-bool TCheckBoxFormControlObj::GetSubmission(int index, QString& entry)
-{
-    if (index != 0 || !Checked)
-        return false;
-    entry = Name + QLatin1Char('=') + Value;
-    return true;
-}
-
-TRadioButtonFormControlObj::TRadioButtonFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
-                                                       const TAttributeList& attributes)
-    : TFormControlObj(owner, form, position, attributes)
-{
-    InitChecked = attributes.Has(TagSymbol::CheckedSy);
-    Checked = InitChecked;
-}
-
 void TRadioButtonFormControlObj::SetHeightWidth(Canvas&)
 {
     Width = 13;
     Height = 14;
-}
-
-bool TRadioButtonFormControlObj::GetSubmission(int index, QString& entry)
-{
-    if (index != 0 || !Checked)
-        return false;
-    entry = Name + QLatin1Char('=') + Value;
-    return true;
 }
 
 TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position,
@@ -292,4 +283,10 @@ QStringList ThtmlForm::CollectSubmission(const QString& extra) const
     if (!extra.isEmpty())
         results << extra;
     return results;
+}
+
+void ThtmlForm::Submit(const QString& extra) const
+{
+    if (Owner && Owner->Host)
+        Owner->Host->SubmitForm(Action, Method, CollectSubmission(extra));
 }

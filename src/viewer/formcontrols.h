@@ -67,28 +67,29 @@ public:
     bool IsReset = false;
 };
 
-class TCheckBoxFormControlObj : public TFormControlObj {
+// A check box or a radio button: on or off, submitting NAME=VALUE while on.
+class TCheckableFormControlObj : public TFormControlObj {
 public:
-    TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
-    void SetHeightWidth(Canvas& canvas) override;
+    TCheckableFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
     void ResetToValue() override { Checked = InitChecked; }
     bool GetSubmission(int index, QString& entry) override;
-    const char* KindName() const override { return "checkbox"; }
 
     bool InitChecked = false;
     bool Checked = false;
 };
 
-class TRadioButtonFormControlObj : public TFormControlObj {
+class TCheckBoxFormControlObj : public TCheckableFormControlObj {
 public:
-    TRadioButtonFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
+    TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
     void SetHeightWidth(Canvas& canvas) override;
-    void ResetToValue() override { Checked = InitChecked; }
-    bool GetSubmission(int index, QString& entry) override;
-    const char* KindName() const override { return "radio"; }
+    const char* KindName() const override { return "checkbox"; }
+};
 
-    bool InitChecked = false;
-    bool Checked = false;
+class TRadioButtonFormControlObj : public TCheckableFormControlObj {
+public:
+    using TCheckableFormControlObj::TCheckableFormControlObj;
+    void SetHeightWidth(Canvas& canvas) override;
+    const char* KindName() const override { return "radio"; }
 };
 
 struct TOptionObj {
@@ -152,6 +153,8 @@ public:
     TFormControlObj* AddControl(std::unique_ptr<TFormControlObj> control);
     // Every entry the form would submit now, the extra one last.
     QStringList CollectSubmission(const QString& extra) const;
+    // Hands the form's entries, the extra one last, to the document's host.
+    void Submit(const QString& extra) const;
 
     TSectionList* Owner;
     QString Method = QStringLiteral("Get");

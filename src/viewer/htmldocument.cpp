@@ -2,35 +2,70 @@
 
 #include "platform/kivoerror.h"
 #include "viewer/qtcanvas.h"
+#include "viewer/viewerhost.h"
 
 #include <QPainter>
+#include <algorithm>
 
-HtmlDocument::HtmlDocument() = default;
+HtmlDocument::HtmlDocument(ViewerHost* host)
+{
+    Doc.Host = host;
+}
 
-void HtmlDocument::Parse(const std::function<void(HtmlParser&)>& run)
+std::exception_ptr HtmlDocument::ParseWith(const std::function<void(HtmlParser&)>& run)
+{
+    std::exception_ptr error;
+    try {
+        HtmlParser parser(Doc, Names);
+        try {
+            run(parser);
+        } catch (const KivoError&) {
+            error = std::current_exception();
+        }
+        Title = parser.Title;
+        Base = parser.Base;
+        BaseTarget = parser.BaseTarget;
+    } catch (const KivoError&) {
+        error = std::current_exception();
+    }
+    return error;
+}
+
+void HtmlDocument::Clear()
 {
     Doc.Clear();
     Names.clear();
+    Title.clear();
+    Base.clear();
+    BaseTarget.clear();
     ParseError.clear();
-    HtmlParser parser(Doc, Names);
+    Height = 0;
+    ScrollWidth = 0;
+    backgroundPicturePath_.clear();
+    backgroundPicture_ = QImage();
+}
+
+void HtmlDocument::KeepParseError(std::exception_ptr error)
+{
+    if (!error)
+        return;
     try {
-        run(parser);
-    } catch (const EParseError& error) {
-        ParseError = error.Message();
+        std::rethrow_exception(error);
+    } catch (const EParseError& parseError) {
+        ParseError = parseError.Message();
     }
-    Title = parser.Title;
-    Base = parser.Base;
-    BaseTarget = parser.BaseTarget;
 }
 
 void HtmlDocument::LoadFile(const QString& path)
 {
-    Parse([&](HtmlParser& p) { p.ParseFile(path); });
+    Clear();
+    KeepParseError(ParseWith([&](HtmlParser& p) { p.ParseFile(path); }));
 }
 
 void HtmlDocument::LoadText(const QString& text)
 {
-    Parse([&](HtmlParser& p) { p.ParseText(text); });
+    Clear();
+    KeepParseError(ParseWith([&](HtmlParser& p) { p.ParseText(text); }));
 }
 
 int HtmlDocument::Layout(Canvas& canvas, int windowWidth)
@@ -40,18 +75,64 @@ int HtmlDocument::Layout(Canvas& canvas, int windowWidth)
     return Height;
 }
 
+void HtmlDocument::Paint(QPainter& painter, const QRect& clip, int scrollX, int scrollY)
+{
+    painter.fillRect(clip, Doc.Background);
+    PaintBackgroundPicture(painter, clip, scrollX, scrollY);
+    QtCanvas canvas(&painter);
+    Doc.YOff = scrollY;
+    Doc.Draw(canvas, clip, ClipWidth, Margin - scrollX, 0);
+}
+
+void HtmlDocument::PaintBackgroundPicture(QPainter& painter, const QRect& clip, int scrollX, int scrollY)
+{
+    if (!Doc.ShowImages || Doc.Printing)
+        return;
+    const QImage* picture = BackgroundPicture();
+    if (!picture)
+        return;
+    // Tiles start left of and above the view by the scroll's remainder, so
+    // they move with the text.
+    const int w = picture->width();
+    const int h = picture->height();
+    const int left = (scrollX / w) * w - scrollX;
+    const int top = (scrollY / h) * h - scrollY;
+    for (int y = top; y <= clip.bottom(); y += h) {
+        if (y + h <= clip.top())
+            continue;
+        for (int x = left; x <= clip.right(); x += w) {
+            if (x + w > clip.left())
+                painter.drawImage(x, y, *picture);
+        }
+    }
+}
+
+const QImage* HtmlDocument::BackgroundPicture()
+{
+    const QString source = Doc.BackgroundName;
+    if (source.isEmpty())
+        return nullptr;
+    ViewerHost* host = Doc.Host;
+    const QString path = host ? host->ExpandLinkName(source) : source;
+    if (path != backgroundPicturePath_) {
+        backgroundPicturePath_ = path;
+        backgroundPicture_ = QImage(path);
+        if (backgroundPicture_.isNull() && host)
+            backgroundPicture_ = host->LoadPicture(source);
+    }
+    if (backgroundPicture_.isNull() || backgroundPicture_.width() < 1 || backgroundPicture_.height() < 1)
+        return nullptr;
+    return &backgroundPicture_;
+}
+
 QImage HtmlDocument::Render(int windowWidth)
 {
     {
         QtCanvas measure;
         Layout(measure, windowWidth);
     }
-    const int height = std::max(1, Height + Margin);
-    QImage image(std::max(1, windowWidth), height, QImage::Format_RGB32);
-    image.fill(Doc.Background);
+    QImage image(std::max(1, windowWidth), std::max(1, Height + Margin), QImage::Format_RGB32);
     QPainter painter(&image);
-    QtCanvas canvas(&painter);
-    Doc.SetYOffset(0);
-    Doc.Draw(canvas, QRect(0, 0, image.width(), image.height()), 1300, Margin, 0);
+    Paint(painter, image.rect(), 0, 0);
     return image;
 }

@@ -3,28 +3,55 @@
 #include "viewer/htmlparser.h"
 #include "viewer/sectionlist.h"
 
+#include <QByteArrayView>
 #include <QImage>
 #include <QString>
+#include <QStringList>
+#include <exception>
+#include <functional>
 
 class Canvas;
+class QPainter;
+class ViewerHost;
 
-// A parsed document with what the parser leaves beside it, usable without a
-// window: the headless tool and the tests load, lay out and paint through it.
+// A parsed document with its layout and what the parser leaves beside it.
+// The widget holds one; the headless tool and the tests use one without a
+// window. Everything that paints a document goes through Paint.
 class HtmlDocument {
 public:
-    HtmlDocument();
+    explicit HtmlDocument(ViewerHost* host = nullptr);
+
+    void SetHost(ViewerHost* host) { Doc.Host = host; }
+    ViewerHost* Host() const { return Doc.Host; }
 
     // Parse errors are kept in ParseError; what was built before them stays.
+    // Other errors (a file that cannot be read) are thrown.
     void LoadFile(const QString& path);
     void LoadText(const QString& text);
+    // Runs the parser over the document (emptied by Clear first, with the
+    // caller's fonts set). An error the parser throws is returned, not thrown,
+    // so the caller may lay out and show what was read first.
+    std::exception_ptr ParseWith(const std::function<void(HtmlParser&)>& run);
+    // Forgets the document, its layout and its background picture.
+    void Clear();
 
     // Lays the document out for a window of this client width (the text
-    // gets the width less the 10-pixel margins); returns the height.
+    // gets the width less the margins); returns the height.
     int Layout(Canvas& canvas, int windowWidth);
-    // The whole document painted on its background at that width.
+    // The part of the page in clip, for a view scrolled to (scrollX, scrollY):
+    // background colour, tiled background picture, then the sections.
+    void Paint(QPainter& painter, const QRect& clip, int scrollX, int scrollY);
+    // The whole document laid out and painted at that window width.
     QImage Render(int windowWidth);
 
+    // The background picture, read once per load and per expanded path;
+    // none when there is no usable one.
+    const QImage* BackgroundPicture();
+
+    // Space left of and right of the text inside the window.
     static constexpr int Margin = 10;
+    // How far right of the margin sections are painted; wider lines are cut.
+    static constexpr int ClipWidth = 1300;
 
     TSectionList Doc;
     TNameList Names;
@@ -36,5 +63,9 @@ public:
     int ScrollWidth = 0;
 
 private:
-    void Parse(const std::function<void(HtmlParser&)>& run);
+    void KeepParseError(std::exception_ptr error);
+    void PaintBackgroundPicture(QPainter& painter, const QRect& clip, int scrollX, int scrollY);
+
+    QString backgroundPicturePath_;
+    QImage backgroundPicture_;
 };

@@ -47,8 +47,8 @@ public:
     QString MapName;
     bool Bordered = false;
     // Place found by layout: x from the cell's left side, y from the document's top.
-    int DrawXX = 0;
-    int DrawYY = 0;
+    int DrawLeft = 0;
+    int DrawTop = 0;
 };
 
 // A client-side image map: the areas in the order written.

@@ -1,6 +1,7 @@
 #include "viewer/htmlparser.h"
 
 #include "platform/kivoerror.h"
+#include "platform/textcodec.h"
 #include "viewer/formcontrols.h"
 #include "viewer/htmlcolor.h"
 #include "viewer/htmlreader.h"
@@ -8,7 +9,6 @@
 #include "viewer/sections.h"
 
 #include <QFile>
-#include <QStringDecoder>
 #include <array>
 
 namespace {
@@ -25,31 +25,7 @@ bool IsBlankText(const QString& text)
     return true;
 }
 
-// Windows-1252 differs from Latin-1 only between 0x80 and 0x9F.
-constexpr std::array<char16_t, 32> kCp1252High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
-
 } // namespace
-
-QString DecodeHtmlBytes(QByteArrayView bytes)
-{
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) {
-        if (text.startsWith(QChar(0xFEFF)))
-            text.remove(0, 1);
-        return text;
-    }
-    text.resize(bytes.size());
-    QChar* out = text.data();
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = (b >= 0x80 && b < 0xA0) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
-    }
-    return text;
-}
 
 HtmlParser::HtmlParser(TSectionList& document, TNameList& names) : doc_(document), names_(names) {}
 
@@ -60,7 +36,7 @@ void HtmlParser::ParseFile(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw FileOpenError(path);
-    Run(DecodeHtmlBytes(file.readAll()));
+    Run(DecodeUtf8ElseWindows1252(file.readAll()));
 }
 
 void HtmlParser::ParseLines(const QStringList& lines)
@@ -79,7 +55,7 @@ void HtmlParser::ParseLines(const QStringList& lines)
 
 void HtmlParser::ParseBuffer(QByteArrayView bytes)
 {
-    Run(DecodeHtmlBytes(bytes));
+    Run(DecodeUtf8ElseWindows1252(bytes));
 }
 
 void HtmlParser::ParseText(const QString& text)

@@ -94,6 +94,3 @@ private:
     ThtmlForm* form_ = nullptr;
     int tableDepth_ = 0;
 };
-
-// Decodes a page's bytes: UTF-8 when they are valid UTF-8, else Windows-1252.
-QString DecodeHtmlBytes(QByteArrayView bytes);

@@ -2,6 +2,7 @@
 
 #include "viewer/htmlcolor.h"
 #include "viewer/sectionlist.h"
+#include "viewer/widthattribute.h"
 
 TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* attributes, bool isFiller)
     : VertAlign(valign), Cell(std::make_unique<TCell>(master))
@@ -20,11 +21,9 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
             RowSpan = a.Value > 1 ? a.Value : 1;
             break;
         case TagSymbol::WidthSy:
-            if (a.Name.contains(QLatin1Char('%'))) {
-                SpecWdPercent = true;
-                SpecWd = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
-            } else {
-                SpecWd = std::max(0, a.Value);
+            if (const auto width = ReadWidth(a, WidthRule::Cell)) {
+                SpecWidth = width->Value;
+                SpecWidthPercent = width->Percent;
             }
             break;
         case TagSymbol::BGColorSy:
@@ -38,9 +37,9 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
 }
 
 TCellObj::TCellObj(TSectionList* master, const TCellObj& other)
-    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWd(other.SpecWd),
-      SpecWdPercent(other.SpecWdPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
-      Cell(std::make_unique<TCell>(master, *other.Cell)), Wd(other.Wd), Ht(other.Ht), VSize(other.VSize),
+    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWidth(other.SpecWidth),
+      SpecWidthPercent(other.SpecWidthPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
+      Cell(std::make_unique<TCell>(master, *other.Cell)), Width(other.Width), Height(other.Height), ContentHeight(other.ContentHeight),
       YIndent(other.YIndent)
 {
 }
@@ -69,11 +68,9 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, Te
             CellSpacing = std::clamp(a.Value + 1, 1, 40);
             break;
         case TagSymbol::WidthSy:
-            if (a.Name.contains(QLatin1Char('%'))) {
-                SpecWidthPercent = true;
-                SpecWidth = a.Value >= 1 && a.Value <= 100 ? a.Value : 0;
-            } else {
-                SpecWidth = std::max(0, a.Value);
+            if (const auto width = ReadWidth(a, WidthRule::Table)) {
+                SpecWidth = width->Value;
+                SpecWidthPercent = width->Percent;
             }
             break;
         case TagSymbol::BGColorSy:
@@ -88,8 +85,6 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, Te
             break;
         }
     }
-    if (SpecWidthPercent && SpecWidth == 0)
-        SpecWidthPercent = false;
 }
 
 ThtmlTable::ThtmlTable(TSectionList* owner, const ThtmlTable& other)

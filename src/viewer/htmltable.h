@@ -19,14 +19,16 @@ public:
     int ColSpan = 1;
     int RowSpan = 1;
     VAlign VertAlign = VAlign::Middle;
-    int SpecWd = 0;
-    bool SpecWdPercent = false;
+    int SpecWidth = 0;
+    bool SpecWidthPercent = false;
     bool HasBgColor = false;
     QColor BgColor;
     std::unique_ptr<TCell> Cell;
-    int Wd = 0;
-    int Ht = 0;
-    int VSize = 0;    // content height
+    // From layout: the cell's box over its spanned columns and rows, and the
+    // height its content needs.
+    int Width = 0;
+    int Height = 0;
+    int ContentHeight = 0;
     int YIndent = 0;  // offset aligning the content vertically
 };
 

@@ -2,6 +2,7 @@
 
 #include "platform/busycursor.h"
 #include "platform/kivoerror.h"
+#include "viewer/htmlviewerhost.h"
 #include "viewer/paintpanel.h"
 #include "viewer/syscolors.h"
 
@@ -28,7 +29,7 @@ private:
 };
 
 THTMLViewer::THTMLViewer(QWidget* parent)
-    : QWidget(parent), defBackground_(SysColors::ButtonFace()), defFontColor_(SysColors::ButtonText()),
+    : QWidget(parent), host_(std::make_unique<DocumentHost>(*this)), defBackground_(SysColors::ButtonFace()), defFontColor_(SysColors::ButtonText()),
       defHotSpotColor_(QColor(0, 0, 255))
 {
     panel_ = new TPaintPanel(this);
@@ -49,8 +50,8 @@ THTMLViewer::THTMLViewer(QWidget* parent)
     autoScroll_.setInterval(100);
     connect(&autoScroll_, &QTimer::timeout, this, &THTMLViewer::AutoScrollStep);
 
-    document_.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
-    document_.OnError = [this](const QString& message) { emit OnError(message); };
+    document_.Doc.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
+    document_.SetHost(host_.get());
 
     // Not click focus: a press must see whether the viewer had the focus before it.
     setFocusPolicy(Qt::TabFocus);
@@ -61,7 +62,8 @@ THTMLViewer::THTMLViewer(QWidget* parent)
 
 THTMLViewer::~THTMLViewer()
 {
-    document_.OnError = nullptr;
+    // Layout may still report while the members go; nobody is there to tell.
+    document_.SetHost(nullptr);
 }
 
 // ---- Loading ----------------------------------------------------------
@@ -71,7 +73,7 @@ void THTMLViewer::LoadFile(const QString& fileName)
     if (processing_ || fileName.isEmpty())
         return;
     const QString oldFile = currentFile_;
-    const QString oldTitle = documentTitle_;
+    const QString oldTitle = document_.Title;
     const std::uint32_t oldPosition = Position();
     try {
         LoadFileSteps(fileName);
@@ -103,20 +105,7 @@ void THTMLViewer::LoadFileSteps(const QString& fileName)
     const QByteArray bytes = file.readAll();
 
     StartLoad();
-    std::exception_ptr error;
-    try {
-        HtmlParser parser(document_, nameList_);
-        try {
-            parser.ParseBuffer(bytes);
-        } catch (const KivoError&) {
-            error = std::current_exception();
-        }
-        documentTitle_ = parser.Title;
-        baseHref_ = parser.Base;
-        baseTarget_ = parser.BaseTarget;
-    } catch (const KivoError&) {
-        error = std::current_exception();
-    }
+    const std::exception_ptr error = document_.ParseWith([&](HtmlParser& parser) { parser.ParseBuffer(bytes); });
     const QString previousFile = currentFile_;
     currentFile_ = QFileInfo(name).absoluteFilePath();
     Layout();
@@ -133,16 +122,13 @@ void THTMLViewer::LoadFileSteps(const QString& fileName)
 
 void THTMLViewer::StartLoad()
 {
+    // Every load reads the background picture afresh.
     document_.Clear();
-    document_.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
-    document_.ShowImages = viewImages_;
-    nameList_.clear();
+    document_.Doc.SetFonts(defFontName_, defPreFontName_, defFontSize_, defFontColor_, defHotSpotColor_, defBackground_);
+    document_.Doc.ShowImages = viewImages_;
     caretPos_ = 0;
     selAnchor_ = -1;
     hotSpot_.Clear();
-    // Every load reads the background picture afresh.
-    backgroundImagePath_.clear();
-    backgroundImage_ = QImage();
 }
 
 void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
@@ -151,18 +137,7 @@ void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
         return;
     ProcessingGuard guard(*this);
     StartLoad();
-    std::exception_ptr error;
-    {
-        HtmlParser parser(document_, nameList_);
-        try {
-            run(parser);
-        } catch (const KivoError&) {
-            error = std::current_exception();
-        }
-        documentTitle_ = parser.Title;
-        baseHref_ = parser.Base;
-        baseTarget_ = parser.BaseTarget;
-    }
+    const std::exception_ptr error = document_.ParseWith(run);
     currentFile_.clear();
     Layout();
     SetHScroll(0);
@@ -185,19 +160,13 @@ void THTMLViewer::LoadBuffer(QByteArrayView buffer)
 void THTMLViewer::ClearDocument()
 {
     document_.Clear();
-    nameList_.clear();
     currentFile_.clear();
-    documentTitle_.clear();
-    baseHref_.clear();
-    baseTarget_.clear();
     hotSpot_.Clear();
     caretPos_ = 0;
     selAnchor_ = -1;
-    documentHeight_ = 0;
-    scrollWidth_ = 0;
     vPos_ = 0;
     hPos_ = 0;
-    document_.YOff = 0;
+    document_.Doc.YOff = 0;
     vBar_->hide();
     hBar_->hide();
     ArrangeBars();
@@ -210,9 +179,7 @@ void THTMLViewer::Layout()
     layingOut_ = true;
     try {
         const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vBar_);
-        const int textWidth = width() - 20 - (AllowsVertical(scrollBars_) ? barWidth : 0);
-        int curs = 0;
-        documentHeight_ = document_.DoLogic(measure_, 0, std::max(1, textWidth), scrollWidth_, curs);
+        document_.Layout(measure_, width() - (AllowsVertical(scrollBars_) ? barWidth : 0));
         lastWidth_ = width();
         ArrangeBars();
     } catch (...) {
@@ -238,7 +205,7 @@ void THTMLViewer::ArrangeBars()
 {
     const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, vBar_);
     const ScrollBarArrangement a =
-        ArrangeScrollBars(width(), height(), barWidth, documentHeight_, scrollWidth_, scrollBars_);
+        ArrangeScrollBars(width(), height(), barWidth, document_.Height, document_.ScrollWidth, scrollBars_);
     panel_->setGeometry(a.Panel);
 
     const QSignalBlocker blockH(hBar_);
@@ -258,7 +225,7 @@ void THTMLViewer::ArrangeBars()
     // A shorter or narrower layout must not leave the view past its end.
     hPos_ = hBar_->value();
     vPos_ = vBar_->value();
-    document_.YOff = vPos_;
+    document_.Doc.YOff = vPos_;
 }
 
 // ---- Scrolling and position --------------------------------------------
@@ -280,9 +247,9 @@ void THTMLViewer::RepaintPanel()
 
 void THTMLViewer::ScrollToY(int y)
 {
-    const int bottom = std::max(0, documentHeight_ - PanelHeight());
+    const int bottom = std::max(0, document_.Height - PanelHeight());
     vPos_ = std::clamp(y, 0, bottom);
-    document_.YOff = vPos_;
+    document_.Doc.YOff = vPos_;
     {
         const QSignalBlocker block(vBar_);
         vBar_->setValue(vPos_);
@@ -304,7 +271,7 @@ std::uint32_t THTMLViewer::Position() const
 {
     int top = 0;
     int index = 0;
-    if (!document_.FindSectionAtPosition(vPos_, top, index))
+    if (!document_.Doc.FindSectionAtPosition(vPos_, top, index))
         return 0;
     // Beyond what 16 bits hold the place saturates rather than wrapping to
     // some unrelated section or to the top of a very tall one.
@@ -316,16 +283,16 @@ std::uint32_t THTMLViewer::Position() const
 void THTMLViewer::SetPosition(std::uint32_t position)
 {
     const int index = int(position >> 16);
-    if (index < document_.Count())
-        ScrollToY(document_[index]->YValue + int(position & 0xFFFF));
+    if (index < document_.Doc.Count())
+        ScrollToY(document_.Doc[index]->YValue + int(position & 0xFFFF));
 }
 
 bool THTMLViewer::JumpToName(const QString& name)
 {
     QString key = name.startsWith(QLatin1Char('#')) ? name.mid(1) : name;
     key = key.toUpper();
-    const auto it = nameList_.constFind(key);
-    if (it == nameList_.constEnd() || !it.value())
+    const auto it = document_.Names.constFind(key);
+    if (it == document_.Names.constEnd() || !it.value())
         return false;
     ScrollToY(it.value()->YValue);
     return true;
@@ -335,15 +302,15 @@ bool THTMLViewer::FindText(const QString& text, MatchCase matchCase)
 {
     if (text.isEmpty())
         return false;
-    const int found = document_.FindString(caretPos_, text, matchCase);
+    const int found = document_.Doc.FindString(caretPos_, text, matchCase);
     if (found < 0)
         return false;
-    document_.SelStart = found;
-    document_.SelEnd = found + int(text.size());
-    caretPos_ = document_.SelEnd;
+    document_.Doc.SelStart = found;
+    document_.Doc.SelEnd = found + int(text.size());
+    caretPos_ = document_.Doc.SelEnd;
     int x = 0;
     int y = 0;
-    if (document_.CursorToXY(measure_, found, x, y)) {
+    if (document_.Doc.CursorToXY(measure_, found, x, y)) {
         if (y < vPos_ || y > vPos_ + PanelHeight() - 20)
             ScrollToY(y - PanelHeight() / 2);
     }
@@ -353,24 +320,24 @@ bool THTMLViewer::FindText(const QString& text, MatchCase matchCase)
 
 void THTMLViewer::CopySelection()
 {
-    document_.CopyToClipboard();
+    document_.Doc.CopyToClipboard();
 }
 
 QString THTMLViewer::SelectedText()
 {
-    return document_.SelectedText();
+    return document_.Doc.SelectedText();
 }
 
 QString THTMLViewer::ExpandLinkName(const QString& link, ViewerPathStyle style) const
 {
-    return ::ExpandLinkName(link, baseHref_, currentFile_, style);
+    return ::ExpandLinkName(link, document_.Base, currentFile_, style);
 }
 
 // ---- History ------------------------------------------------------------
 
 HistoryEntry THTMLViewer::CurrentEntry() const
 {
-    return HistoryEntry{currentFile_, documentTitle_, PositionObj{Position(), 0}};
+    return HistoryEntry{currentFile_, document_.Title, PositionObj{Position(), 0}};
 }
 
 void THTMLViewer::AddHistory(const QString& oldFile, const QString& oldTitle, std::uint32_t oldPosition)
@@ -413,12 +380,12 @@ void THTMLViewer::ClearHistory()
 
 void THTMLViewer::UpdateFontsAndLayout(bool relayout)
 {
-    document_.FontName = defFontName_;
-    document_.PreFontName = defPreFontName_;
-    document_.DefFontSize = defFontSize_;
-    document_.FontColor = defFontColor_;
-    document_.HotSpotColor = defHotSpotColor_;
-    document_.UpdateFonts();
+    document_.Doc.FontName = defFontName_;
+    document_.Doc.PreFontName = defPreFontName_;
+    document_.Doc.DefFontSize = defFontSize_;
+    document_.Doc.FontColor = defFontColor_;
+    document_.Doc.HotSpotColor = defHotSpotColor_;
+    document_.Doc.UpdateFonts();
     if (relayout && HasDocument())
         ReLayout();
     RepaintPanel();
@@ -429,7 +396,7 @@ void THTMLViewer::SetDefBackground(QColor color)
     if (processing_)
         return;
     defBackground_ = color;
-    document_.SetBackground(color);
+    document_.Doc.SetBackground(color);
     update();
     RepaintPanel();
 }
@@ -476,7 +443,7 @@ void THTMLViewer::SetViewImages(bool view)
         return;
     BusyCursor busy;
     viewImages_ = view;
-    document_.ShowImages = view;
+    document_.Doc.ShowImages = view;
     if (HasDocument()) {
         ProcessingGuard guard(*this);
         const std::uint32_t position = Position();
@@ -504,8 +471,8 @@ void THTMLViewer::SetNoSelect(bool noSelect)
 {
     noSelect_ = noSelect;
     if (noSelect) {
-        document_.SelStart = -1;
-        document_.SelEnd = -1;
+        document_.Doc.SelStart = -1;
+        document_.Doc.SelEnd = -1;
         RepaintPanel();
     }
 }
@@ -552,11 +519,4 @@ void THTMLViewer::DeliverFormSubmit()
     const QString method = std::exchange(pendingMethod_, QString());
     const QStringList results = std::exchange(pendingResults_, QStringList());
     emit OnFormSubmit(action, method, results);
-}
-
-QImage THTMLViewer::RequestBitmap(const QString& source)
-{
-    QImage image;
-    emit OnBitmapRequest(source, image);
-    return image;
 }

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "viewer/expandlinkname.h"
-#include "viewer/htmlparser.h"
+#include "viewer/htmldocument.h"
 #include "viewer/qtcanvas.h"
 #include "viewer/sectionlist.h"
 #include "viewer/viewerhistory.h"
@@ -15,6 +15,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 class QScrollBar;
 class TPaintPanel;
@@ -50,8 +51,8 @@ public:
     bool FindText(const QString& text, MatchCase matchCase);
     void CopySelection();
     QString SelectedText();
-    int SelStart() const { return document_.SelStart; }
-    int SelLength() const { return std::max(0, document_.SelEnd - document_.SelStart); }
+    int SelStart() const { return document_.Doc.SelStart; }
+    int SelLength() const { return std::max(0, document_.Doc.SelEnd - document_.Doc.SelStart); }
     bool HasSelection() const { return SelLength() > 0; }
     int CaretPos() const { return caretPos_; }
     // Section index in the high 16 bits, pixels into it in the low 16 bits.
@@ -63,13 +64,13 @@ public:
     QString ExpandLinkName(const QString& link, ViewerPathStyle style = ViewerPathStyle::Native) const;
 
     QString CurrentFile() const { return currentFile_; }
-    QString DocumentTitle() const { return documentTitle_; }
-    QString BaseHref() const { return baseHref_; }
-    QString BaseTarget() const { return baseTarget_; }
+    QString DocumentTitle() const { return document_.Title; }
+    QString BaseHref() const { return document_.Base; }
+    QString BaseTarget() const { return document_.BaseTarget; }
     QString HotSpotUrl() const { return hotSpot_.Url; }
     QString HotSpotTarget() const { return hotSpot_.Target; }
-    int DocumentHeight() const { return documentHeight_; }
-    int ScrollWidth() const { return scrollWidth_; }
+    int DocumentHeight() const { return document_.Height; }
+    int ScrollWidth() const { return document_.ScrollWidth; }
     bool Processing() const { return processing_; }
 
     // History: index 0 is the newest entry.
@@ -113,12 +114,10 @@ public:
     // A form of the document asks to submit: OnFormSubmit is called later,
     // from the event queue, never inside the document's own mouse handling.
     void SubmitForm(const QString& action, const QString& method, const QStringList& results);
-    // An image the document needs; a connected OnBitmapRequest may supply it.
-    QImage RequestBitmap(const QString& source);
-
     // Parts, for those that wire or test the viewer.
-    TSectionList& Document() { return document_; }
-    const TNameList& NameList() const { return nameList_; }
+    TSectionList& Document() { return document_.Doc; }
+    HtmlDocument& Page() { return document_; }
+    const TNameList& NameList() const { return document_.Names; }
     TPaintPanel* PaintPanelWidget() const { return panel_; }
     QScrollBar* VScrollBar() const { return vBar_; }
     QScrollBar* HScrollBar() const { return hBar_; }
@@ -146,6 +145,7 @@ protected:
 private:
     friend class TPaintPanel;
     class ProcessingGuard;
+    class DocumentHost;
 
     // Loading steps shared by LoadFile and history moves.
     void LoadFileSteps(const QString& fileName);
@@ -155,7 +155,7 @@ private:
     void ArrangeBars();
     void AddHistory(const QString& oldFile, const QString& oldTitle, std::uint32_t oldPosition);
     HistoryEntry CurrentEntry() const;
-    bool HasDocument() const { return document_.Count() > 0; }
+    bool HasDocument() const { return document_.Doc.Count() > 0; }
     void SetHScroll(int x);
     int HScrollMax() const;
     int PanelHeight() const;
@@ -164,8 +164,6 @@ private:
 
     // Painting.
     void PaintPanel(QPainter& painter, const QRect& clip);
-    void PaintBackground(QPainter& painter, const QRect& clip);
-    const QImage* BackgroundImage();
 
     // The panel's mouse.
     void PanelMouseDown(Qt::MouseButton button, QPoint at);
@@ -173,13 +171,13 @@ private:
     void PanelMouseUp(Qt::MouseButton button, QPoint at);
     void ExtendSelection(QPoint at);
     void AutoScrollStep();
-    int DocX(int panelX) const { return panelX - 10 + hPos_; }
+    int DocX(int panelX) const { return panelX - HtmlDocument::Margin + hPos_; }
     void FollowLink(const TUrlTarget& link);
     void Report(const std::exception& error);
     void DeliverFormSubmit();
 
-    TSectionList document_;
-    TNameList nameList_;
+    std::unique_ptr<DocumentHost> host_;
+    HtmlDocument document_;
     QtCanvas measure_;
     TPaintPanel* panel_ = nullptr;
     QScrollBar* vBar_ = nullptr;
@@ -188,9 +186,6 @@ private:
     ViewerHistory history_;
 
     QString currentFile_;
-    QString documentTitle_;
-    QString baseHref_;
-    QString baseTarget_;
     TUrlTarget hotSpot_;
     int caretPos_ = 0;
     int selAnchor_ = -1;
@@ -199,8 +194,6 @@ private:
     QPoint lastMouse_;
     bool processing_ = false;
     bool layingOut_ = false;
-    int documentHeight_ = 0;
-    int scrollWidth_ = 0;
     int lastWidth_ = -1;
     int vPos_ = 0;
     int hPos_ = 0;
@@ -217,9 +210,6 @@ private:
     THTMLBorderStyle borderStyle_ = THTMLBorderStyle::htFocused;
     TScrollStyle scrollBars_ = TScrollStyle::ssBoth;
     ViewerPathStyle linkPathStyle_ = ViewerPathStyle::Native;
-
-    QString backgroundImagePath_;
-    QImage backgroundImage_;
 
     QString pendingAction_;
     QString pendingMethod_;

@@ -45,7 +45,7 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
         return;
     if (layingOut_) {
         // A paint asked for by a handler of OnProcessing: the layout is half done.
-        painter.fillRect(clip, document_.Background);
+        painter.fillRect(clip, document_.Doc.Background);
         return;
     }
     try {
@@ -58,57 +58,15 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
         {
             QPainter image(&offscreen);
             image.translate(-clip.topLeft());
-            PaintBackground(image, clip);
-            QtCanvas canvas(&image);
-            document_.YOff = vPos_;
-            document_.Draw(canvas, clip, 1300, 10 - hPos_, 0);
+            document_.Paint(image, clip, hPos_, vPos_);
         }
         painter.drawImage(clip.topLeft(), offscreen);
     } catch (const std::exception& error) {
-        painter.fillRect(clip, document_.Background);
+        painter.fillRect(clip, document_.Doc.Background);
         // Told later: a handler showing a box must not run inside a paint.
         const QString message = QString::fromStdString(error.what());
         QMetaObject::invokeMethod(this, [this, message] { emit OnError(message); }, Qt::QueuedConnection);
     }
-}
-
-void THTMLViewer::PaintBackground(QPainter& painter, const QRect& clip)
-{
-    const QImage* image = viewImages_ && !document_.Printing ? BackgroundImage() : nullptr;
-    painter.fillRect(clip, document_.Background);
-    if (!image)
-        return;
-    // Tiles start left of and above the panel by the scroll's remainder, so
-    // they move with the text.
-    const int w = image->width();
-    const int h = image->height();
-    const int x0 = (hPos_ / w) * w - hPos_;
-    const int y0 = (vPos_ / h) * h - vPos_;
-    for (int y = y0; y <= clip.bottom(); y += h) {
-        if (y + h <= clip.top())
-            continue;
-        for (int x = x0; x <= clip.right(); x += w) {
-            if (x + w > clip.left())
-                painter.drawImage(x, y, *image);
-        }
-    }
-}
-
-const QImage* THTMLViewer::BackgroundImage()
-{
-    const QString name = document_.BackgroundName;
-    if (name.isEmpty())
-        return nullptr;
-    const QString path = ExpandLinkName(name, linkPathStyle_);
-    if (path != backgroundImagePath_) {
-        backgroundImagePath_ = path;
-        backgroundImage_ = QImage(path);
-        if (backgroundImage_.isNull())
-            backgroundImage_ = RequestBitmap(name);
-    }
-    if (backgroundImage_.isNull() || backgroundImage_.width() < 1 || backgroundImage_.height() < 1)
-        return nullptr;
-    return &backgroundImage_;
 }
 
 // ---- Size and keys ------------------------------------------------------
@@ -119,7 +77,7 @@ void THTMLViewer::resizeEvent(QResizeEvent*)
         ReLayout();
     else
         ArrangeBars();
-    if (documentHeight_ < PanelHeight())
+    if (document_.Height < PanelHeight())
         ScrollToY(0);
     else
         ScrollToY(vPos_);
@@ -133,7 +91,7 @@ void THTMLViewer::keyPressEvent(QKeyEvent* event)
     case Qt::Key_PageUp: ScrollToY(vPos_ - page); break;
     case Qt::Key_PageDown: ScrollToY(vPos_ + page); break;
     case Qt::Key_Home: ScrollToY(0); break;
-    case Qt::Key_End: ScrollToY(documentHeight_); break;
+    case Qt::Key_End: ScrollToY(document_.Height); break;
     case Qt::Key_Up: ScrollToY(vPos_ - SmallVChange); break;
     case Qt::Key_Down: ScrollToY(vPos_ + SmallVChange); break;
     case Qt::Key_Left: SetHScroll(hPos_ - SmallHChange); break;
@@ -183,13 +141,13 @@ void THTMLViewer::PanelMouseDown(Qt::MouseButton button, QPoint at)
     int lineTop = 0;
     int lineHeight = 0;
     int caretX = 0;
-    const int found = document_.FindCursor(measure_, DocX(at.x()), at.y() + vPos_, lineTop, lineHeight, caretX);
+    const int found = document_.Doc.FindCursor(measure_, DocX(at.x()), at.y() + vPos_, lineTop, lineHeight, caretX);
     selAnchor_ = found;
     if (found >= 0) {
         caretPos_ = found;
-        const bool hadSelection = document_.SelStart != document_.SelEnd;
-        document_.SelStart = found;
-        document_.SelEnd = found;
+        const bool hadSelection = document_.Doc.SelStart != document_.Doc.SelEnd;
+        document_.Doc.SelStart = found;
+        document_.Doc.SelEnd = found;
         if (hadSelection)
             RepaintPanel();
     }
@@ -199,7 +157,7 @@ void THTMLViewer::PanelMouseMove(Qt::MouseButtons buttons, QPoint at)
 {
     lastMouse_ = at;
     TUrlTarget link;
-    const bool overLink = document_.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) && link.HasUrl();
+    const bool overLink = document_.Doc.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) && link.HasUrl();
     if (!overLink)
         link.Clear();
     if (overLink)
@@ -226,10 +184,10 @@ void THTMLViewer::ExtendSelection(QPoint at)
     int lineTop = 0;
     int lineHeight = 0;
     int caretX = 0;
-    const int found = document_.FindCursor(measure_, DocX(at.x()), y + vPos_, lineTop, lineHeight, caretX);
+    const int found = document_.Doc.FindCursor(measure_, DocX(at.x()), y + vPos_, lineTop, lineHeight, caretX);
     if (found != caretPos_ && found >= 0 && !noSelect_) {
-        document_.SelStart = std::min(selAnchor_, found);
-        document_.SelEnd = std::max(selAnchor_, found);
+        document_.Doc.SelStart = std::min(selAnchor_, found);
+        document_.Doc.SelEnd = std::max(selAnchor_, found);
         RepaintPanel();
     }
     if (found >= 0)
@@ -264,10 +222,10 @@ void THTMLViewer::PanelMouseUp(Qt::MouseButton button, QPoint at)
     leftDown_ = false;
     autoScroll_.stop();
     // A click, or a drag that stayed on one character, over a link follows it.
-    if (document_.SelEnd - document_.SelStart > 1)
+    if (document_.Doc.SelEnd - document_.Doc.SelStart > 1)
         return;
     TUrlTarget link;
-    if (!document_.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) || !link.HasUrl())
+    if (!document_.Doc.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) || !link.HasUrl())
         return;
     hotSpot_ = link;
     try {
@@ -297,7 +255,7 @@ void THTMLViewer::FollowLink(const TUrlTarget& link)
     const std::uint32_t oldPosition = Position();
     if (url.startsWith(QLatin1Char('#'))) {
         if (JumpToName(url))
-            AddHistory(currentFile_, documentTitle_, oldPosition);
+            AddHistory(currentFile_, document_.Title, oldPosition);
         return;
     }
     const qsizetype hash = url.indexOf(QLatin1Char('#'));
@@ -310,6 +268,6 @@ void THTMLViewer::FollowLink(const TUrlTarget& link)
     if (path != currentFile_) {
         LoadFile(path + anchor);
     } else if (JumpToName(anchor)) {
-        AddHistory(currentFile_, documentTitle_, oldPosition);
+        AddHistory(currentFile_, document_.Title, oldPosition);
     }
 }

@@ -47,15 +47,15 @@ int IndentManager::RightSide(int y) const
 void IndentManager::Update(int y, TImageObj& image)
 {
     if (image.Align == ImageAlign::Left) {
-        image.DrawXX = LeftIndent(y);
-        left_.push_back(IndentRec{image.DrawXX + image.ObjWidth - leftEdge_ + FloatGap, y,
+        image.DrawLeft = LeftIndent(y);
+        left_.push_back(IndentRec{image.DrawLeft + image.ObjWidth - leftEdge_ + FloatGap, y,
                                   y + image.ObjHeight, 0});
         leftImageBottom_ = std::max(leftImageBottom_, y + image.ObjHeight);
     } else if (image.Align == ImageAlign::Right) {
         const int r = RightSide(y);
         right_.push_back(IndentRec{r - rightEdge_ - image.ObjWidth - FloatGap, y, y + image.ObjHeight, 0});
         rightImageBottom_ = std::max(rightImageBottom_, y + image.ObjHeight);
-        image.DrawXX = r - image.ObjWidth;
+        image.DrawLeft = r - image.ObjWidth;
     }
 }
 

@@ -115,7 +115,7 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             case LinePiece::Kind::Image: {
                 TImageObj& image = *p.image;
                 canvas.SelectFont(Fonts[p.run].Font->ToCanvasFont());
-                image.DrawImage(canvas, x + image.DrawXX, image.DrawYY + shift - doc->YOff);
+                image.DrawImage(canvas, x + image.DrawLeft, image.DrawTop + shift - doc->YOff);
                 if (!image.Floats())
                     cx += image.ObjWidth;
                 break;
@@ -190,8 +190,8 @@ int THorzLine::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int 
         x1 = left + (span - w) / 2;
         x2 = x1 + w;
     }
-    const int y1 = top + (DrawHeight - VSize) / 2;
-    const int y2 = y1 + VSize - 1;
+    const int y1 = top + (DrawHeight - Thickness) / 2;
+    const int y2 = y1 + Thickness - 1;
     const bool whitePage = doc->Background == SysColors::White() && doc->BackgroundName.isEmpty();
     const QColor light = (doc->Printing || whitePage) ? SysColors::Silver() : SysColors::ButtonHighlight();
     const QColor dark = SysColors::ButtonShadow();

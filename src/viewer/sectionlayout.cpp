@@ -67,7 +67,7 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
             if (image->Floats()) {
                 if (!contentSeen) {
                     imgr.Update(y, *image);
-                    image->DrawYY = y;
+                    image->DrawTop = y;
                     floatBottom = std::max(floatBottom, y + image->ObjHeight);
                     used += image->ObjWidth + IndentManager::FloatGap;
                 } else {
@@ -202,14 +202,14 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
             TImageObj& image = *p.image;
             if (image.Floats())
                 return;
-            image.DrawXX = cx;
+            image.DrawLeft = cx;
             if (image.Align == ImageAlign::Top) {
-                image.DrawYY = line.Top + before;
+                image.DrawTop = line.Top + before;
             } else if (image.Align == ImageAlign::Middle) {
                 const TMyFont& run = *Fonts[p.run].Font;
-                image.DrawYY = baseline + run.Descent - run.Height / 2 - image.ObjHeight / 2;
+                image.DrawTop = baseline + run.Descent - run.Height / 2 - image.ObjHeight / 2;
             } else {
-                image.DrawYY = baseline - image.ObjHeight;
+                image.DrawTop = baseline - image.ObjHeight;
             }
             cx += image.ObjWidth;
             break;
@@ -318,7 +318,7 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
             if (image->Pos >= end)
                 continue;
             imgr.Update(nextY, *image);
-            image->DrawYY = nextY;
+            image->DrawTop = nextY;
             lineCovered = std::max(lineCovered, nextY + image->ObjHeight);
         }
         lineCovered = std::max(lineCovered, floatBottom);

@@ -4,6 +4,7 @@
 #include "viewer/clipbuffer.h"
 #include "viewer/formcontrols.h"
 #include "viewer/htmlimage.h"
+#include "viewer/viewerhost.h"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ std::unique_ptr<TSectionList> TSectionList::CopyForPrinting() const
     copy->Background = Background;
     copy->BackgroundName = BackgroundName;
     copy->Printing = true;
-    copy->OnError = OnError;
+    copy->Host = Host;
     copy->StartCurs = StartCurs;
     copy->Len = Len;
     copy->LayoutWidth = LayoutWidth;
@@ -68,8 +69,8 @@ void TSectionList::SetFonts(const QString& name, const QString& preName, int siz
 void TSectionList::SetBackground(QColor color)
 {
     Background = color;
-    if (OnBackgroundChange)
-        OnBackgroundChange(color);
+    if (Host)
+        Host->BackgroundChanged(color);
 }
 
 int TSectionList::GetSectionY(int n) const
@@ -117,8 +118,8 @@ void TSectionList::CopyToClipboard()
 
 void TSectionList::ReportError(const QString& message) const
 {
-    if (OnError)
-        OnError(message);
+    if (Host)
+        Host->ReportError(message);
     else
         std::fprintf(stderr, "%s\n", qPrintable(message));
 }

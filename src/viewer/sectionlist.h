@@ -6,11 +6,11 @@
 
 #include <QColor>
 #include <QString>
-#include <functional>
 #include <memory>
 #include <vector>
 
 class ThtmlForm;
+class ViewerHost;
 class TMapItem;
 
 // The whole document: its sections plus the settings and lists every
@@ -60,6 +60,6 @@ public:
     // Sections layout could not show (a table with too many columns).
     std::vector<std::unique_ptr<TSectionBase>> DroppedSections;
 
-    std::function<void(QColor)> OnBackgroundChange;
-    std::function<void(const QString&)> OnError;
+    // Told of errors and background changes; none for a document nobody shows.
+    ViewerHost* Host = nullptr;
 };

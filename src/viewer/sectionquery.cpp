@@ -41,8 +41,8 @@ int TSection::IndexAtX(Canvas& canvas, const LineRec& line, int x) const
 bool TSection::GetURL(Canvas& canvas, int x, int y, TUrlTarget& url)
 {
     for (const auto& image : Images) {
-        const int ix = x - image->DrawXX;
-        const int iy = y - image->DrawYY;
+        const int ix = x - image->DrawLeft;
+        const int iy = y - image->DrawTop;
         if (ix < 0 || iy < 0 || ix >= image->ObjWidth || iy >= image->ObjHeight)
             continue;
         if (image->UseMap) {

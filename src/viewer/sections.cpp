@@ -5,6 +5,7 @@
 #include "viewer/htmlimage.h"
 #include "viewer/sectionlist.h"
 #include "viewer/textmarkers.h"
+#include "viewer/widthattribute.h"
 
 #include <algorithm>
 
@@ -185,7 +186,7 @@ void TSection::ShiftBy(int dy, int dcurs)
     for (LineRec& line : Lines)
         line.Top += dy;
     for (auto& image : Images)
-        image->DrawYY += dy;
+        image->DrawTop += dy;
 }
 
 TImageObj* TSection::ImageAt(int pos) const
@@ -301,24 +302,19 @@ void THeadingSpace::CopyToClipboard(ClipBuffer& buffer)
 THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TSectionBase(owner)
 {
     if (const TAttribute* a = attributes.Find(TagSymbol::SizeSy); a && a->Value >= 1 && a->Value <= 20)
-        VSize = a->Value;
-    if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy); a && a->Value > 0) {
-        if (a->Name.contains(QLatin1Char('%'))) {
-            if (a->Value <= 100) {
-                HasWidth = true;
-                Percent = true;
-                HWidth = a->Value;
-            }
-        } else {
+        Thickness = a->Value;
+    if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy)) {
+        if (const auto width = ReadWidth(*a, WidthRule::HorizontalRule)) {
             HasWidth = true;
-            HWidth = a->Value;
+            Percent = width->Percent;
+            HWidth = width->Value;
         }
     }
     UpdateSpacing();
 }
 
 THorzLine::THorzLine(TSectionList* owner, const THorzLine& other)
-    : TSectionBase(owner, other), VSize(other.VSize), LeftAtLayout(other.LeftAtLayout),
+    : TSectionBase(owner, other), Thickness(other.Thickness), LeftAtLayout(other.LeftAtLayout),
       RightAtLayout(other.RightAtLayout), HasWidth(other.HasWidth), HWidth(other.HWidth), Percent(other.Percent)
 {
 }
@@ -337,7 +333,7 @@ std::unique_ptr<TSectionBase> THorzLine::Clone(TSectionList* owner) const
 
 void THorzLine::UpdateSpacing()
 {
-    DrawHeight = ScaleByFontSize(20, ParentSectionList->DefFontSize) + VSize - 2;
+    DrawHeight = ScaleByFontSize(20, ParentSectionList->DefFontSize) + Thickness - 2;
     SectionHeight = DrawHeight;
 }
 

@@ -159,7 +159,7 @@ public:
     int Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x, int y) override;
     void CopyToClipboard(ClipBuffer& buffer) override;
 
-    int VSize = 2;          // thickness
+    int Thickness = 2;
     int LeftAtLayout = 0;   // margins at the rule's y, from the cell's left side
     int RightAtLayout = 0;
     bool HasWidth = false;

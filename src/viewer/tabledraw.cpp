@@ -70,8 +70,8 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int
             TCellObj& cell = *row[c];
             const int w = c < Widths.size() ? Widths[c] : 0;
             if (cell.ColSpan > 0) {
-                const QRect box(colX + CellSpacing, rowY + CellSpacing - doc->YOff, cell.Wd - CellSpacing,
-                                cell.Ht - CellSpacing);
+                const QRect box(colX + CellSpacing, rowY + CellSpacing - doc->YOff, cell.Width - CellSpacing,
+                                cell.Height - CellSpacing);
                 if (box.bottom() >= clip.top() && box.top() <= clip.bottom()) {
                     if (cell.HasBgColor && !doc->Printing)
                         canvas.FillRect(box, cell.BgColor);
@@ -98,7 +98,7 @@ bool ThtmlTable::GetURL(Canvas& canvas, int x, int y, TUrlTarget& url)
     bool found = false;
     VisitInOrder([&](TCellObj& cell, int contentX) {
         const int cellTop = cell.Cell->StartY;
-        if (y < cellTop || y >= cellTop + std::max(cell.VSize, 1) || x < contentX)
+        if (y < cellTop || y >= cellTop + std::max(cell.ContentHeight, 1) || x < contentX)
             return false;
         found = cell.Cell->GetURL(canvas, x - contentX, y, url);
         return found;
@@ -110,7 +110,7 @@ int ThtmlTable::FindCursor(Canvas& canvas, int x, int y, int& lineTop, int& line
 {
     int result = -1;
     VisitInOrder([&](TCellObj& cell, int contentX) {
-        const int width = std::max(0, cell.Wd - Slack());
+        const int width = std::max(0, cell.Width - Slack());
         if (x < contentX - CellPadding || x >= contentX + width + CellPadding)
             return false;
         const int pos = cell.Cell->FindCursor(canvas, x - contentX, y, lineTop, lineHeight, caretX);

@@ -45,8 +45,8 @@ void ThtmlTable::Prepare()
     for (const TCellList& row : Rows)
         for (const auto& cell : row)
             if (cell->ColSpan > 0) {
-                anyPercent = anyPercent || cell->SpecWdPercent;
-                anyWidth = anyWidth || cell->SpecWd > 0;
+                anyPercent = anyPercent || cell->SpecWidthPercent;
+                anyWidth = anyWidth || cell->SpecWidth > 0;
             }
     AbsoluteWidths = !anyPercent && anyWidth;
     // Row spans reach no further than the last row; the rows below get fillers.
@@ -101,7 +101,7 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
                 cellMin += Slack();
                 cellMax += Slack();
                 const int col = int(c);
-                const int wanted = cell.SpecWd;
+                const int wanted = cell.SpecWidth;
                 if (span == 1) {
                     mins[c] = std::max(mins[c], cellMin);
                     maxs[c] = std::max(maxs[c], cellMax);
@@ -171,7 +171,7 @@ void ThtmlTable::GetAbsoluteWidths(int width)
                 const TCellObj& cell = *row[c];
                 if (cell.ColSpan != span)
                     continue;
-                const int wanted = cell.SpecWd;
+                const int wanted = cell.SpecWidth;
                 if (span == 1) {
                     Widths[c] = std::max(Widths[c], wanted);
                     continue;
@@ -348,10 +348,10 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWi
                 TCellObj& cell = *row[c];
                 if (cell.ColSpan == 0 || cell.RowSpan != span)
                     continue;
-                cell.Wd = Sum(Widths, int(c), cell.ColSpan);
+                cell.Width = Sum(Widths, int(c), cell.ColSpan);
                 int ignoredWidth = 0, ignoredCurs = 0;
-                cell.VSize = cell.Cell->DoLogic(canvas, y, std::max(0, cell.Wd - Slack()), ignoredWidth, ignoredCurs);
-                const int need = cell.VSize + Slack();
+                cell.ContentHeight = cell.Cell->DoLogic(canvas, y, std::max(0, cell.Width - Slack()), ignoredWidth, ignoredCurs);
+                const int need = cell.ContentHeight + Slack();
                 if (span == 1) {
                     RowHeights[size_t(r)] = std::max(RowHeights[size_t(r)], need);
                 } else {
@@ -379,8 +379,8 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWi
             TCellObj& cell = *row[c];
             if (cell.ColSpan == 0)
                 continue;
-            cell.Ht = Sum(RowHeights, r, cell.RowSpan);
-            const int free = cell.Ht - cell.VSize - CellSpacing - 2 * CellPadding;
+            cell.Height = Sum(RowHeights, r, cell.RowSpan);
+            const int free = cell.Height - cell.ContentHeight - CellSpacing - 2 * CellPadding;
             cell.YIndent = cell.VertAlign == VAlign::Top ? 0 : cell.VertAlign == VAlign::Middle ? free / 2 : free;
             // Its layout at this width is known: moving it is laying it out again here.
             const int contentY = rowY + CellPadding + CellSpacing + cell.YIndent;

@@ -91,3 +91,21 @@ TEST(TextCodec, AFailedSaveLeavesTheOldFile)
 }
 
 }  // namespace
+
+TEST(TextCodec, OneDecoderForEditorAndViewer)
+{
+    TextEncoding encoding = TextEncoding::Utf8;
+    // A byte order mark is dropped and remembered; line breaks stay as they came.
+    EXPECT_EQ(DecodeUtf8ElseWindows1252("\xEF\xBB\xBFS\xC3\xA9\n", &encoding), QString::fromUtf8("S\xC3\xA9\n"));
+    EXPECT_EQ(encoding, TextEncoding::Utf8WithBom);
+    EXPECT_EQ(DecodeUtf8ElseWindows1252("a\r\nb"), "a\r\nb");
+    // A cut multi-byte sequence at the end is not UTF-8: the whole file is Windows-1252.
+    EXPECT_EQ(DecodeUtf8ElseWindows1252("\x80 \xC3", &encoding), QString::fromUtf8("\xE2\x82\xAC \xC3\x83"));
+    EXPECT_EQ(encoding, TextEncoding::Windows1252);
+    // The editor reads the same text, with CR LF breaks.
+    for (const QByteArray& bytes : {QByteArray("\xEF\xBB\xBFx\ny"), QByteArray("caf\xE9\ny"), QByteArray("plain\ny")}) {
+        const DecodedText editor = DecodeText(bytes);
+        EXPECT_EQ(editor.text, DecodeUtf8ElseWindows1252(bytes, &encoding).replace("\n", "\r\n"));
+        EXPECT_EQ(editor.format.encoding, encoding);
+    }
+}

@@ -1,22 +1,21 @@
-// Model and layout dumps of the pages in data/ against the texts beside them.
-// KIVO_UPDATE_GOLDEN=1 writes the texts anew after a deliberate change.
+// Model and layout dumps of the pages in data/ against the texts beside them,
+// one test per page. KIVO_UPDATE_GOLDEN=1 writes the texts anew after a
+// deliberate change.
 #include "fakecanvas.h"
+#include "samplepages.h"
 #include "viewer/documentdump.h"
 #include "viewer/htmldocument.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr int kWindowWidth = 500;
-
-QString DataFolder()
-{
-    return QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/data");
-}
 
 void CheckGolden(const QString& path, const QString& actual)
 {
@@ -33,24 +32,45 @@ void CheckGolden(const QString& path, const QString& actual)
     EXPECT_EQ(actual.toStdString(), expected.toStdString()) << path.toStdString();
 }
 
-TEST(Golden, PagesMatchTheirDumps)
+class Golden : public ::testing::TestWithParam<std::string> {};
+
+std::vector<std::string> PageNames()
 {
-    const QDir dir(DataFolder());
-    const QStringList pages = dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-    ASSERT_FALSE(pages.isEmpty());
-    for (const QString& name : pages) {
-        SCOPED_TRACE(name.toStdString());
-        HtmlDocument page;
-        page.LoadFile(dir.filePath(name));
-        const QString base = dir.filePath(QFileInfo(name).completeBaseName());
-        CheckGolden(base + QStringLiteral(".model.txt"),
-                    DumpModel(page.Doc, page.Names, page.Title, page.Base, page.BaseTarget));
-        FakeCanvas canvas;
-        page.Layout(canvas, kWindowWidth);
-        CheckGolden(base + QStringLiteral(".layout.txt"),
-                    QStringLiteral("height %1 widest %2\n").arg(page.Height).arg(page.ScrollWidth)
-                        + DumpLayout(page.Doc));
-    }
+    std::vector<std::string> names;
+    for (const QString& name : SamplePageNames())
+        names.push_back(name.toStdString());
+    return names;
+}
+
+TEST_P(Golden, PageMatchesItsDumps)
+{
+    const QDir dir = SamplePageFolder();
+    const QString name = QString::fromStdString(GetParam());
+    HtmlDocument page;
+    page.LoadFile(dir.filePath(name));
+    const QString base = dir.filePath(QFileInfo(name).completeBaseName());
+    CheckGolden(base + QStringLiteral(".model.txt"),
+                DumpModel(page.Doc, page.Names, page.Title, page.Base, page.BaseTarget));
+    FakeCanvas canvas;
+    page.Layout(canvas, kWindowWidth);
+    CheckGolden(base + QStringLiteral(".layout.txt"),
+                QStringLiteral("height %1 widest %2\n").arg(page.Height).arg(page.ScrollWidth) + DumpLayout(page.Doc));
+}
+
+std::string PageTestName(const ::testing::TestParamInfo<std::string>& info)
+{
+    std::string name = QFileInfo(QString::fromStdString(info.param)).completeBaseName().toStdString();
+    for (char& c : name)
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '_';
+    return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(SamplePages, Golden, ::testing::ValuesIn(PageNames()), PageTestName);
+
+TEST(GoldenPages, AreThere)
+{
+    EXPECT_GE(SamplePageNames().size(), 7) << qPrintable(SamplePageFolder().path());
 }
 
 } // namespace

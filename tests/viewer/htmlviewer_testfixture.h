@@ -60,7 +60,7 @@ protected:
         int x = 0;
         int y = 0;
         EXPECT_TRUE(viewer.Document().CursorToXY(canvas, pos, x, y));
-        return QPoint(x + 10 - viewer.HScrollPos() + dx, y - viewer.VScrollPos() + 6);
+        return QPoint(x + HtmlDocument::Margin - viewer.HScrollPos() + dx, y - viewer.VScrollPos() + 6);
     }
 
     TPaintPanel* Panel() { return viewer.PaintPanelWidget(); }

@@ -21,10 +21,10 @@ TEST(IndentManager, TwoLeftImagesOneBelowTheOther)
     auto first = Floating(ImageAlign::Left, 50, 20);
     auto second = Floating(ImageAlign::Left, 30, 40);
     m.Update(0, *first);
-    EXPECT_EQ(first->DrawXX, 0);
+    EXPECT_EQ(first->DrawLeft, 0);
     EXPECT_EQ(m.LeftIndent(10), 55);
     m.Update(30, *second);
-    EXPECT_EQ(second->DrawXX, 0);
+    EXPECT_EQ(second->DrawLeft, 0);
     EXPECT_EQ(m.LeftIndent(40), 35);   // 5 pixels right of the second image
     EXPECT_EQ(m.LeftIndent(71), 0);    // both have ended
     EXPECT_EQ(m.ImageBottom(), 70);
@@ -41,10 +41,10 @@ TEST(IndentManager, RightImagesAndEdges)
     auto a = Floating(ImageAlign::Right, 50, 20);
     auto b = Floating(ImageAlign::Right, 30, 20);
     m.Update(0, *a);
-    EXPECT_EQ(a->DrawXX, 360);
+    EXPECT_EQ(a->DrawLeft, 360);
     EXPECT_EQ(m.RightSide(5), 355);
     m.Update(5, *b);                    // beside the first one
-    EXPECT_EQ(b->DrawXX, 325);
+    EXPECT_EQ(b->DrawLeft, 325);
     EXPECT_EQ(m.RightSide(10), 320);
     EXPECT_EQ(m.RightSide(26), 410);
     EXPECT_EQ(m.LeftIndent(0), 10);

@@ -1,5 +1,6 @@
 // Layout on the fake canvas: a 12-point line is 16 pixels high with 4 below
 // the baseline, and each of its characters is 8 pixels wide.
+#include "recordinghost.h"
 #include "viewertestutil.h"
 
 #include "viewer/formcontrols.h"
@@ -74,7 +75,7 @@ TEST(Layout, FloatAfterContentWaitsForTheLineEnd)
     TSection* s = p.SectionWith("first");
     ASSERT_GE(s->Lines.size(), 2u);
     EXPECT_EQ(s->Lines[0].LineIndent, 0);
-    EXPECT_EQ(s->Images[0]->DrawYY, 16);   // registered below the first line
+    EXPECT_EQ(s->Images[0]->DrawTop, 16);   // registered below the first line
     EXPECT_EQ(s->Lines[1].LineIndent, 45);
     EXPECT_EQ(s->Lines[0].DrawHeight, 46);
 }
@@ -106,8 +107,8 @@ TEST(Layout, InlineImagesAndControlsRaiseTheLine)
     LaidOutPage p("a<IMG WIDTH=20 HEIGHT=40>b");
     TSection* s = p.SectionWith("a");
     EXPECT_EQ(s->Lines[0].SpaceBefore, 40 + 4 - 16);
-    EXPECT_EQ(s->Images[0]->DrawXX, 8);
-    EXPECT_EQ(s->Images[0]->DrawYY, 28 + 12 - 40);
+    EXPECT_EQ(s->Images[0]->DrawLeft, 8);
+    EXPECT_EQ(s->Images[0]->DrawTop, 28 + 12 - 40);
     LaidOutPage top("a<IMG ALIGN=top WIDTH=20 HEIGHT=40>b");
     EXPECT_EQ(top.SectionWith("a")->Lines[0].SpaceAfter, 24);
     LaidOutPage middle("a<IMG ALIGN=middle WIDTH=20 HEIGHT=40>b");
@@ -147,7 +148,7 @@ TEST(Painting, SubAndSuperscriptOffsets)
 {
     LaidOutPage p("x<SUP>2</SUP>y<SUB>3</SUB>");
     FakeCanvas draw;
-    p.Doc().Draw(draw, QRect(0, 0, 500, 500), 1300, 10, 0);
+    p.Doc().Draw(draw, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     ASSERT_TRUE(draw.Find("x") && draw.Find("2") && draw.Find("3"));
     EXPECT_EQ(draw.Find("x")->y, 0);
     EXPECT_EQ(draw.Find("x")->x, 10);
@@ -161,7 +162,7 @@ TEST(Painting, ListMarkers)
     LaidOutPage p("<BODY BGCOLOR=white><OL START=7><LI>seven</OL><UL><LI>a<UL><LI>b<UL><LI>c"
                   "<UL><LI>d</UL></UL></UL></UL><UL PLAIN><LI>plain</UL>");
     FakeCanvas draw;
-    p.Doc().Draw(draw, QRect(0, 0, 500, 500), 1300, 10, 0);
+    p.Doc().Draw(draw, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     const FakeCanvas::TextCall* number = draw.Find("7.");
     ASSERT_TRUE(number);
     EXPECT_EQ(number->x, 10 + 35 - 5 - 16);
@@ -173,7 +174,7 @@ TEST(Painting, ListMarkers)
     EXPECT_EQ(draw.ellipses[3].second, QColor(0, 0, 0x80));
     LaidOutPage yellow("<BODY BGCOLOR=yellow><UL><LI>a</UL>");
     FakeCanvas draw2;
-    yellow.Doc().Draw(draw2, QRect(0, 0, 500, 500), 1300, 10, 0);
+    yellow.Doc().Draw(draw2, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     ASSERT_EQ(draw2.ellipses.size(), 1u);
     EXPECT_FALSE(draw2.ellipses[0].second.isValid());   // an outline only
 }
@@ -186,7 +187,7 @@ TEST(Painting, SelectionIsDrawnOpaqueInSwappedColours)
     page.Doc.SelEnd = 9;
     FakeCanvas fake;
     page.Layout(fake, 420);
-    page.Doc.Draw(fake, QRect(0, 0, 500, 500), 1300, 10, 0);
+    page.Doc.Draw(fake, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     const FakeCanvas::TextCall* selected = fake.Find("bbbb");
     ASSERT_TRUE(selected);
     EXPECT_TRUE(selected->opaque);
@@ -291,24 +292,23 @@ TEST(Tables, TooManyColumnsIsReportedAndDropped)
             html += "<TD>c";
         return html + "</TABLE>after";
     };
-    QStringList messages;
-    HtmlDocument ok;
-    ok.Doc.OnError = [&](const QString& m) { messages << m; };
+    RecordingHost host;
+    const QStringList& messages = host.Errors;
+    HtmlDocument ok(&host);
     ok.LoadText(row(30));
     FakeCanvas canvas;
     ok.Layout(canvas, 2000);
     EXPECT_TRUE(messages.isEmpty());
     EXPECT_EQ(ok.Doc.Count(), 2);
-    HtmlDocument tooWide;
-    tooWide.Doc.OnError = [&](const QString& m) { messages << m; };
+    HtmlDocument tooWide(&host);
     tooWide.LoadText(row(31));
     tooWide.Layout(canvas, 2000);
     EXPECT_EQ(messages, QStringList{"Table has too many Columns"});
     ASSERT_EQ(tooWide.Doc.Count(), 1);
     EXPECT_EQ(static_cast<TSection*>(tooWide.Doc[0])->Buff, "after");
     // An anchor inside the dropped table still names a live section.
-    HtmlDocument anchored;
-    anchored.Doc.OnError = [](const QString&) {};
+    RecordingHost quiet;
+    HtmlDocument anchored(&quiet);
     anchored.LoadText(row(31).replace("<TD>c", "<TD><A NAME=inside>c</A>"));
     anchored.Layout(canvas, 2000);
     ASSERT_TRUE(anchored.Names.contains("INSIDE"));

@@ -47,11 +47,11 @@ TEST(Model, PrintingCopyIsDeepAndPaintsBlack)
     FakeCanvas canvas;
     int widest = 0, curs = 0;
     copy->DoLogic(canvas, 0, 400, widest, curs);
-    copy->Draw(canvas, QRect(0, 0, 500, 500), 1300, 0, 0);
+    copy->Draw(canvas, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, 0, 0);
     ASSERT_TRUE(canvas.Find("red "));
     EXPECT_EQ(canvas.Find("red ")->color, QColor(0, 0, 0));
     // The original is untouched by the copy's layout.
-    p.Doc().Draw(canvas, QRect(0, 0, 500, 500), 1300, 0, 0);
+    p.Doc().Draw(canvas, QRect(0, 0, 500, 500), HtmlDocument::ClipWidth, 0, 0);
     EXPECT_EQ(canvas.texts.back().text, "cell");
 }
 

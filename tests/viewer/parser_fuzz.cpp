@@ -3,6 +3,7 @@
 // (KIVO_FUZZ=ON, see run_fuzz.sh); in the test suite a short run of random
 // mutations of the sample pages goes through the same routine.
 #include "fakecanvas.h"
+#include "samplepages.h"
 #include "platform/kivoerror.h"
 #include "viewer/htmldocument.h"
 #include "viewer/htmlparser.h"
@@ -23,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FakeCanvas canvas;
     const int width = size > 0 ? 20 + data[0] * 4 : 400;
     page.Layout(canvas, width);
-    page.Doc.Draw(canvas, QRect(0, 0, width, 100000), 1300, HtmlDocument::Margin, 0);
+    page.Doc.Draw(canvas, QRect(0, 0, width, 100000), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     page.Doc.SelStart = 0;
     page.Doc.SelEnd = 1 << 30;
     page.Doc.SelectedText();
@@ -73,9 +74,9 @@ QByteArray Mutate(QByteArray input, QRandomGenerator& random)
 
 TEST(Fuzz, ShortRunOnMutatedSamplePages)
 {
-    const QDir data(QFileInfo(QString::fromUtf8(__FILE__)).absolutePath() + QStringLiteral("/data"));
+    const QDir data = SamplePageFolder();
     std::vector<QByteArray> seeds;
-    for (const QString& name : data.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
+    for (const QString& name : SamplePageNames()) {
         QFile file(data.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         seeds.push_back(file.readAll());

@@ -283,7 +283,7 @@ TEST(Rules, SizeAndWidth)
     Parsed p("<HR SIZE=30><HR WIDTH=150%><HR WIDTH=50% SIZE=5><HR WIDTH=200>");
     auto rules = p.All<THorzLine>();
     ASSERT_EQ(rules.size(), 4u);
-    EXPECT_EQ(rules[0]->VSize, 2);
+    EXPECT_EQ(rules[0]->Thickness, 2);
     EXPECT_EQ(rules[0]->DrawHeight, 20);
     EXPECT_FALSE(rules[1]->HasWidth);
     EXPECT_TRUE(rules[2]->Percent);
@@ -351,8 +351,8 @@ TEST(Tables, StructureSpansCaptionAndStrayText)
     EXPECT_TRUE(hs->Fonts[0].Font->Bold);
     EXPECT_EQ(td.ColSpan, 2);
     EXPECT_EQ(td.RowSpan, 3);
-    EXPECT_EQ(td.SpecWd, 30);
-    EXPECT_TRUE(td.SpecWdPercent);
+    EXPECT_EQ(td.SpecWidth, 30);
+    EXPECT_TRUE(td.SpecWidthPercent);
     EXPECT_EQ(td.BgColor, QColor(0, 255, 0));
     auto* ds = dynamic_cast<TSection*>((*td.Cell)[0]);
     EXPECT_EQ(ds->Align, TextAlign::Left);

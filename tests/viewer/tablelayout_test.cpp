@@ -28,7 +28,7 @@ TEST(TableLayout, ColumnSpanFillsThreeOfFourColumns)
     ASSERT_EQ(t.Rows[1].size(), 4u);
     EXPECT_EQ(t.Rows[1][1]->ColSpan, 0);
     EXPECT_EQ(t.Widths, (std::vector<int>{15, 23, 31, 15}));
-    EXPECT_EQ(t.Rows[1][0]->Wd, 15 + 23 + 31);
+    EXPECT_EQ(t.Rows[1][0]->Width, 15 + 23 + 31);
     EXPECT_EQ(t.TableWidth, 3 + 15 + 23 + 31 + 15);
 }
 
@@ -40,7 +40,7 @@ TEST(TableLayout, RowSpanIsCutToTheRowsThatRemain)
     ASSERT_EQ(t.Rows[1].size(), 2u);
     EXPECT_EQ(t.Rows[1][0]->ColSpan, 0);   // the filler stands in the spanned column
     EXPECT_EQ(t.NumCols, 2);
-    EXPECT_EQ(t.Rows[0][0]->Ht, t.RowHeights[0] + t.RowHeights[1]);
+    EXPECT_EQ(t.Rows[0][0]->Height, t.RowHeights[0] + t.RowHeights[1]);
 }
 
 TEST(TableLayout, PercentColumnsShareInTheirRatio)
