@@ -243,6 +243,7 @@ private:
     void WireDocumentCommands();
     void WireTagCommands();
     void WireLinkCommands();
+    void WireUserTagCommands();
     void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();
