@@ -10,7 +10,6 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStyle>
@@ -284,18 +283,6 @@ void TFM_UserTag::BT_UPClick(RowMove move)
     }
     SG1->setCurrentCell(neighbour, SG1->currentColumn());
     BT_SaveTag->setEnabled(true);
-}
-
-void TFM_UserTag::keyPressEvent(QKeyEvent* event)
-{
-    // Return ends the typing in a cell; it inserts only from the grid itself.
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && Grid(SG1).Editing()) {
-        CommitCellEdit();
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 std::optional<UserTagPair> RunUserTagDialog(Prompts& prompts, const QString& libraryPath,

@@ -54,9 +54,6 @@ public:
     // Escape and the window frame close the way "&Close" does.
     void reject() override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void BuildGrid();
     QWidget* BuildRowButtons();
