@@ -15,6 +15,7 @@
 #include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr int kRowHeight = 20;
 constexpr int kColumnWidths[kUserTagColumns] = {184, 184, 178};
 // Columns a file adds beyond the three.
 constexpr int kExtraColumnWidth = 100;
+constexpr int kMargin = 6;
 
 // A grid whose cell editor can be closed with its text kept, as when the
 // user clicks elsewhere: a button press must see what was typed last.
@@ -73,6 +75,9 @@ TFM_UserTag::TFM_UserTag(Prompts& prompts, QString libraryPath, QString settings
     middle->addWidget(BuildRowButtons());
 
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+    layout->setSpacing(kMargin);
+    middle->setSpacing(kMargin);
     layout->addLayout(middle, 1);
     layout->addWidget(BuildBottomButtons());
 
@@ -91,6 +96,9 @@ void TFM_UserTag::BuildGrid()
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     SG1->horizontalHeader()->setDefaultSectionSize(kExtraColumnWidth);
     SG1->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    // The last column takes what the window has to spare: at the designed
+    // size all three columns show without a horizontal scroll bar.
+    SG1->horizontalHeader()->setStretchLastSection(true);
     SG1->setSelectionMode(QAbstractItemView::ContiguousSelection);
     SG1->setTabKeyNavigation(true);
     SG1->setWordWrap(false);
@@ -184,7 +192,8 @@ void TFM_UserTag::ShowEntries(const GridCells& cells)
     // The header row is the window's own, written afresh on every opening.
     SG1->setHorizontalHeaderLabels(
         {QStringLiteral("Start Tag"), QStringLiteral("End Tag"), QStringLiteral("Description")});
-    for (int column = 0; column < kUserTagColumns; ++column)
+    // The last column stretches (see BuildGrid) rather than take a width.
+    for (int column = 0; column < std::min(kUserTagColumns, cells.Columns() - 1); ++column)
         SG1->setColumnWidth(column, kColumnWidths[column]);
 }
 
