@@ -196,15 +196,4 @@ TEST_F(UserTagWindowTest, OpensCentredUntilARectangleIsStored)
     EXPECT_EQ(Window()->geometry(), QRect(screen.left() + 20, screen.top() + 30, 640, 420));
 }
 
-TEST_F(UserTagWindowTest, ALibraryTooLongForTheListIsShownInPartWithAWarning)
-{
-    QFile file(libraryPath);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray("`<P>`,`</P>`,``\r\n").repeated(300));
-    file.close();
-    EXPECT_EQ(Window()->SG1->rowCount(), 254);
-    ASSERT_EQ(prompts.asked.size(), 1u);
-    EXPECT_EQ(prompts.asked[0].kind, MessageKind::Warning);
-}
-
 }  // namespace
