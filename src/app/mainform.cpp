@@ -94,6 +94,7 @@ void TFM_MainForm::WireCommands()
     WireFormCommands();
     WireToolCommands();
     WireDirectoryBarCommands();
+    WireUserTagCommands();
 }
 
 void TFM_MainForm::FormCreate()

@@ -272,6 +272,7 @@ private:
     void WirePreviewCommands();
     void CopyTagMenus();
     void WireTableCommands();
+    void WireUserTagCommands();
     void WireDirectoryBarCommands();
     void WireToolCommands();
     void WireFormCommands();
