@@ -46,11 +46,9 @@ void TFM_MainForm::WireDirectoryBarCommands()
 {
     for (QPushButton* button : DirButtons) {
         const int slot = button->property("tag").toInt();
-        connect(button, &QPushButton::clicked, this, [this, slot] { Run([this, slot] { OpenDirSlot(slot); }); });
+        WireCommand(button, [this, slot] { OpenDirSlot(slot); });
     }
-    connect(BT_CfgDirBtn, &QToolButton::clicked, this, [this] { Run([this] { BT_CfgDirBtnClick(); }); });
-    BT_CfgDirBtn->setEnabled(true);
-    WireCommand(MNU_SetDir, [this] { BT_CfgDirBtnClick(); });
+    WireCommand({BT_CfgDirBtn, MNU_SetDir}, [this] { BT_CfgDirBtnClick(); });
     // The menu has already turned the check mark when this runs.
     WireCommand(MNU_DirBtn, [this] { MNU_DirBtnClick(); });
 }

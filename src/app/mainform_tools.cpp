@@ -46,10 +46,7 @@ void TFM_MainForm::BT_PullDownAppListClick()
 
 void TFM_MainForm::WireToolCommands()
 {
-    for (auto [button, command] : {std::pair{BT_Preview, &TFM_MainForm::BT_PreviewClick},
-                                   std::pair{BT_PullDownAppList, &TFM_MainForm::BT_PullDownAppListClick}}) {
-        connect(button, &QToolButton::clicked, this, [this, command = command] { Run([this, command] { (this->*command)(); }); });
-        button->setEnabled(true);
-    }
+    WireCommand(BT_Preview, [this] { BT_PreviewClick(); });
+    WireCommand(BT_PullDownAppList, [this] { BT_PullDownAppListClick(); });
     WireCommand(MNU_SetBrowser, [this] { MNU_SetBrowserClick(); });
 }

@@ -25,8 +25,5 @@ void BT_UserTagClick(TFM_MainForm& form)
 void TFM_MainForm::WireUserTagCommands()
 {
     BT_UserTag->setObjectName(QStringLiteral("BT_UserTag"));
-    connect(BT_UserTag, &QPushButton::clicked, this, [this] { Run([this] { BT_UserTagClick(*this); }); });
-    BT_UserTag->setEnabled(true);
-    WireCommand(PopHTMLItems.UserTags1, [this] { BT_UserTagClick(*this); });
-    WireCommand(MNU_UsrTag, [this] { BT_UserTagClick(*this); });
+    WireCommand({BT_UserTag, PopHTMLItems.UserTags1, MNU_UsrTag}, [this] { BT_UserTagClick(*this); });
 }
