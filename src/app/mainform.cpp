@@ -64,6 +64,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     WireTagCommands();
     WireSearchCommands();
     WireLinkCommands();
+    WireImageCommands();
     WireSettingsCommands();
     WirePreviewCommands();
 

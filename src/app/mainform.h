@@ -243,6 +243,7 @@ private:
     void WireDocumentCommands();
     void WireTagCommands();
     void WireLinkCommands();
+    void WireImageCommands();
     void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();

@@ -25,8 +25,8 @@ void TFM_MainForm::WireTagCommands()
     for (const auto& [button, name] : pullDownButtons) {
         button->setObjectName(QLatin1String(name));
         connect(button, &QPushButton::clicked, this, [this, button = button] { Run([&] { BT_PullDownBtnClick(button); }); });
-        // The picture and form menus have no commands until their wizards come.
-        button->setEnabled(button != BT_Image && button != BT_FORM);
+        // The form menu has no commands until its wizards come.
+        button->setEnabled(button != BT_FORM);
     }
 
     const TagMenuTarget target{*HTML_WINDOW, UserPrompts(),
