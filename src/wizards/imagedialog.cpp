@@ -43,8 +43,8 @@ constexpr FileType kFileTypes[] = {{"All Image files", "*.jpg;*.gif;*.png"},
                                    {"PNG files", "*.png"},
                                    {"All files (*.*)", "*.*"}};
 
-constexpr ImageAlign kAlignItems[] = {ImageAlign::Left,   ImageAlign::Right,  ImageAlign::Top,
-                                      ImageAlign::Bottom, ImageAlign::Middle, ImageAlign::Default};
+constexpr PictureAlign kAlignItems[] = {PictureAlign::Left,   PictureAlign::Right,  PictureAlign::Top,
+                                      PictureAlign::Bottom, PictureAlign::Middle, PictureAlign::Default};
 
 QStringList NameFilters(const QString& mask)
 {
@@ -143,6 +143,12 @@ QWidget* TFM_SelImage::BuildBrowser()
     DirectoryListBox1->setUniformRowHeights(true);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Guard([=, this] { FolderChosen(current); }); });
+    // The tree fills in the background; the chosen folder is kept in view
+    // while the folders above it come in and are sorted.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+        if (folder_ == loaded || folder_.startsWith(loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/')))
+            DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
 
     files_ = new QFileSystemModel(this);
     files_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
@@ -153,12 +159,14 @@ QWidget* TFM_SelImage::BuildBrowser()
     // A folder of thousands of pictures lays out without measuring each name.
     FileListBox1->setUniformItemSizes(true);
     FileListBox1->setLayoutMode(QListView::Batched);
-    connect(FileListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) {
-                fileName_ = current.isValid() ? files_->filePath(current) : QString();
-                if (current.isValid())
-                    Guard([this] { FileListBox1Click(); });
-            });
+    // A file is chosen when it is selected, by a click or the arrow keys; the
+    // list making its first row current when it takes the focus chooses none.
+    connect(FileListBox1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        const QModelIndexList chosen = FileListBox1->selectionModel()->selectedIndexes();
+        fileName_ = chosen.isEmpty() ? QString() : files_->filePath(chosen.first());
+        if (!chosen.isEmpty())
+            Guard([this] { FileListBox1Click(); });
+    });
 
     FilterComboBox1 = new QComboBox(browser);
     FilterComboBox1->setObjectName(QStringLiteral("FilterComboBox1"));
@@ -207,12 +215,12 @@ QWidget* TFM_SelImage::BuildOptions()
     RG_Align = new QGroupBox(QStringLiteral("&Image Align"), panel);
     alignItems_ = new QButtonGroup(RG_Align);
     auto* alignLayout = new QHBoxLayout(RG_Align);
-    for (ImageAlign align : kAlignItems) {
-        auto* item = new QRadioButton(ImageAlignCaption(align), RG_Align);
+    for (PictureAlign align : kAlignItems) {
+        auto* item = new QRadioButton(PictureAlignCaption(align), RG_Align);
         alignItems_->addButton(item, int(align));
         alignLayout->addWidget(item);
     }
-    alignItems_->button(int(ImageAlign::Default))->setChecked(true);
+    alignItems_->button(int(PictureAlign::Default))->setChecked(true);
     connect(alignItems_, &QButtonGroup::idClicked, this, [this] { Guard([this] { RefreshView(); }); });
 
     auto* widthLabel = new QLabel(QStringLiteral("Width"), panel);
@@ -258,6 +266,7 @@ void TFM_SelImage::SetFolder(const QString& folder)
     if (path == folder_)
         return;
     folder_ = path;
+    FileListBox1->selectionModel()->clear();
     fileName_.clear();
     FileListBox1->setRootIndex(files_->setRootPath(folder_));
     ShowFolderInTree(folder_);
@@ -300,7 +309,7 @@ bool TFM_SelImage::ChooseFile(const QString& name)
     const QModelIndex index = files_->index(QDir(folder_).absoluteFilePath(name));
     if (!index.isValid() || index.parent() != FileListBox1->rootIndex())
         return false;
-    if (FileListBox1->currentIndex() == index)
+    if (FileListBox1->selectionModel()->isSelected(index))
         Guard([this] { FileListBox1Click(); });
     else
         FileListBox1->setCurrentIndex(index);
@@ -334,7 +343,7 @@ void TFM_SelImage::FileListBox1Click()
 ImageTagOptions TFM_SelImage::Options() const
 {
     ImageTagOptions options;
-    options.align = ImageAlign(alignItems_->checkedId());
+    options.align = PictureAlign(alignItems_->checkedId());
     options.isMap = CHK_ISMAP->isChecked();
     options.width = ED_Width->value();
     options.height = ED_Height->value();

@@ -5,15 +5,15 @@
 
 #include <QFileInfo>
 
-QString ImageAlignCaption(ImageAlign align)
+QString PictureAlignCaption(PictureAlign align)
 {
     switch (align) {
-    case ImageAlign::Left: return QStringLiteral("Left");
-    case ImageAlign::Right: return QStringLiteral("Right");
-    case ImageAlign::Top: return QStringLiteral("Top");
-    case ImageAlign::Bottom: return QStringLiteral("Bottom");
-    case ImageAlign::Middle: return QStringLiteral("Middle");
-    case ImageAlign::Default: break;
+    case PictureAlign::Left: return QStringLiteral("Left");
+    case PictureAlign::Right: return QStringLiteral("Right");
+    case PictureAlign::Top: return QStringLiteral("Top");
+    case PictureAlign::Bottom: return QStringLiteral("Bottom");
+    case PictureAlign::Middle: return QStringLiteral("Middle");
+    case PictureAlign::Default: break;
     }
     return QStringLiteral("Default");
 }
@@ -24,8 +24,8 @@ QString MakeImageTag(const QString& path, const ImageTagOptions& options, ImageD
         return QStringLiteral("<BODY BACKGROUND=\"%1\">").arg(path);
 
     QString tag = QStringLiteral("<IMG");
-    if (options.align != ImageAlign::Default)
-        tag += QStringLiteral(" ALIGN=") + ImageAlignCaption(options.align).toUpper();
+    if (options.align != PictureAlign::Default)
+        tag += QStringLiteral(" ALIGN=") + PictureAlignCaption(options.align).toUpper();
     tag += QStringLiteral(" SRC=\"") + path + QLatin1Char('"');
     if (options.isMap)
         tag += QStringLiteral(" ISMAP");

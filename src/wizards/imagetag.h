@@ -7,11 +7,11 @@
 enum class ImageDialogMode { Picture, Background };
 
 // The items of "&Image Align", in their order on the form.
-enum class ImageAlign { Left, Right, Top, Bottom, Middle, Default };
+enum class PictureAlign { Left, Right, Top, Bottom, Middle, Default };
 
 // What the option controls hold.
 struct ImageTagOptions {
-    ImageAlign align = ImageAlign::Default;
+    PictureAlign align = PictureAlign::Default;
     bool isMap = false;
     int width = 0;
     int height = 0;
@@ -19,7 +19,7 @@ struct ImageTagOptions {
 };
 
 // The caption of an "&Image Align" item ("Left" ... "Default").
-QString ImageAlignCaption(ImageAlign align);
+QString PictureAlignCaption(PictureAlign align);
 
 // The IMG tag (picture mode) or the BODY tag with BACKGROUND (background
 // mode) for `path`, written as the user typed it: nothing is quoted or escaped.

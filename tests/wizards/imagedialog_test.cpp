@@ -140,7 +140,7 @@ TEST_F(ImageDialogTest, StartsAsDesigned)
     EXPECT_EQ(dialog->LB_Filename->text(), "No File");
     EXPECT_EQ(dialog->ED_Width->value(), 0);
     EXPECT_EQ(dialog->ED_Height->value(), 0);
-    EXPECT_EQ(dialog->Options().align, ImageAlign::Default);
+    EXPECT_EQ(dialog->Options().align, PictureAlign::Default);
     EXPECT_TRUE(AlignItem(*dialog, "Default")->isChecked());
     EXPECT_EQ(dialog->Mask(), "*.jpg;*.gif;*.png");
     EXPECT_EQ(dialog->FilterComboBox1->count(), 5);
@@ -168,12 +168,31 @@ TEST_F(ImageDialogTest, FileListShowsTheFilesOfTheChosenType)
     ASSERT_TRUE(WaitFor([&] { return ListedFiles(*dialog) == all; })) << ListedFiles(*dialog).join(',').toStdString();
 }
 
+TEST_F(ImageDialogTest, ShowingTheDialogChoosesNoFile)
+{
+    auto dialog = Open();
+    ASSERT_TRUE(WaitFor([&] { return ListedFiles(*dialog).size() == 4; }));
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    ASSERT_TRUE(WaitFor([&] { return dialog->FileListBox1->hasFocus(); }));
+    QTest::qWait(50);
+    EXPECT_EQ(dialog->FileName(), "");
+    EXPECT_EQ(dialog->LB_Filename->text(), "No File");
+    // The arrow keys walk the files and choose each one met.
+    QTest::keyClick(dialog->FileListBox1, Qt::Key_Home);
+    QTest::keyClick(dialog->FileListBox1, Qt::Key_Down);
+    EXPECT_NE(dialog->FileName(), "");
+    EXPECT_EQ(dialog->LB_Filename->text(), dialog->FileName());
+}
+
 TEST_F(ImageDialogTest, ChoosingAFolderRefillsTheListAndMovesTheTree)
 {
     auto dialog = Open();
+    Choose(*dialog, "photo.jpg");
     dialog->SetFolder(Path("sub"));
     EXPECT_EQ(dialog->Folder(), QDir(Path("sub")).absolutePath());
     ASSERT_TRUE(WaitFor([&] { return ListedFiles(*dialog) == QStringList{"inner.png"}; }));
+    EXPECT_EQ(dialog->FileName(), "");
     const auto* tree = static_cast<const QFileSystemModel*>(dialog->DirectoryListBox1->model());
     EXPECT_EQ(tree->filePath(dialog->DirectoryListBox1->currentIndex()), dialog->Folder());
 
@@ -237,7 +256,7 @@ TEST_F(ImageDialogTest, AlignmentClickRefreshesThePreview)
     ASSERT_NE(left, nullptr);
     // With no file chosen the preview's picture has an empty address.
     left->click();
-    EXPECT_EQ(dialog->Options().align, ImageAlign::Left);
+    EXPECT_EQ(dialog->Options().align, PictureAlign::Left);
     EXPECT_TRUE(dialog->HTMLViewer1->FindText("Kivo HTML Editor", MatchCase::No));
     EXPECT_EQ(dialog->Result("/doc/a.htm"), R"(<IMG ALIGN=LEFT SRC="" WIDTH=0 HEIGHT=0>)");
 }

@@ -4,7 +4,7 @@
 
 namespace {
 
-ImageTagOptions Sized(int width, int height, ImageAlign align = ImageAlign::Default, QString alt = {})
+ImageTagOptions Sized(int width, int height, PictureAlign align = PictureAlign::Default, QString alt = {})
 {
     ImageTagOptions options;
     options.width = width;
@@ -23,22 +23,22 @@ QString PictureTag(const QString& path, const ImageTagOptions& options)
 
 TEST(ImageTag, AttributesComeInTheirOrder)
 {
-    EXPECT_EQ(PictureTag("pics/Logo.gif", Sized(120, 60, ImageAlign::Left, "Logo")),
+    EXPECT_EQ(PictureTag("pics/Logo.gif", Sized(120, 60, PictureAlign::Left, "Logo")),
               R"(<IMG ALIGN=LEFT SRC="pics/Logo.gif" WIDTH=120 HEIGHT=60 ALT="Logo">)");
     ImageTagOptions map = Sized(0, 0);
     map.isMap = true;
     EXPECT_EQ(PictureTag("m.gif", map), R"(<IMG SRC="m.gif" ISMAP WIDTH=0 HEIGHT=0>)");
     // Nothing is quoted or escaped: what the user typed goes in as typed.
-    EXPECT_EQ(PictureTag(R"(a "b".gif)", Sized(1, 2, ImageAlign::Default, R"(x"<y)")),
+    EXPECT_EQ(PictureTag(R"(a "b".gif)", Sized(1, 2, PictureAlign::Default, R"(x"<y)")),
               R"(<IMG SRC="a "b".gif" WIDTH=1 HEIGHT=2 ALT="x"<y">)");
     EXPECT_EQ(PictureTag({}, Sized(0, 0)), R"(<IMG SRC="" WIDTH=0 HEIGHT=0>)");
 }
 
 TEST(ImageTag, AlignmentIsTheItemsCaptionInCapitalsAndDefaultWritesNone)
 {
-    const std::pair<ImageAlign, const char*> items[] = {{ImageAlign::Left, " ALIGN=LEFT"},     {ImageAlign::Right, " ALIGN=RIGHT"},
-                                                        {ImageAlign::Top, " ALIGN=TOP"},       {ImageAlign::Bottom, " ALIGN=BOTTOM"},
-                                                        {ImageAlign::Middle, " ALIGN=MIDDLE"}, {ImageAlign::Default, ""}};
+    const std::pair<PictureAlign, const char*> items[] = {{PictureAlign::Left, " ALIGN=LEFT"},     {PictureAlign::Right, " ALIGN=RIGHT"},
+                                                        {PictureAlign::Top, " ALIGN=TOP"},       {PictureAlign::Bottom, " ALIGN=BOTTOM"},
+                                                        {PictureAlign::Middle, " ALIGN=MIDDLE"}, {PictureAlign::Default, ""}};
     for (const auto& [align, attribute] : items)
         EXPECT_EQ(PictureTag("a.gif", Sized(3, 4, align)),
                   QStringLiteral("<IMG%1 SRC=\"a.gif\" WIDTH=3 HEIGHT=4>").arg(QLatin1String(attribute)));
@@ -46,16 +46,16 @@ TEST(ImageTag, AlignmentIsTheItemsCaptionInCapitalsAndDefaultWritesNone)
 
 TEST(ImageTag, AltTextIsWrittenOnlyWhenSet)
 {
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, ImageAlign::Default, " ")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, ImageAlign::Default, "")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, ImageAlign::Default, "  ")),
+    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, " ")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
+    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
+    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "  ")),
               R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1 ALT="  ">)");
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, ImageAlign::Default, "\tx")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
+    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "\tx")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
 }
 
 TEST(ImageTag, BackgroundModeWritesTheBodyTagAlone)
 {
-    EXPECT_EQ(MakeImageTag("/site/tile.gif", Sized(5, 5, ImageAlign::Left, "x"), ImageDialogMode::Background),
+    EXPECT_EQ(MakeImageTag("/site/tile.gif", Sized(5, 5, PictureAlign::Left, "x"), ImageDialogMode::Background),
               R"(<BODY BACKGROUND="/site/tile.gif">)");
 }
 
