@@ -12,6 +12,7 @@
 #include <QListView>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <ctime>
 
 namespace {
 
@@ -25,6 +26,14 @@ public:
     std::optional<QColor> ChooseColor(const QColor&) override { return {}; }
     std::optional<PrintRangeChoice> ChoosePrinter(QPrinter&, const PrintDialogOptions&) override { return {}; }
 };
+
+// The main thread's own processor time, which other programs on the machine do not inflate.
+qint64 ThreadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return qint64(now.tv_sec) * 1000 + now.tv_nsec / 1000000;
+}
 
 int ListedCount(const TFM_SelImage& dialog)
 {
@@ -43,6 +52,7 @@ void BM_OpenFolderOf10000Pictures(benchmark::State& state)
     NoPrompts prompts;
     // The longest the event loop waited between two turns while the list filled.
     qint64 longestTurn = 0;
+    qint64 longestTurnCpu = 0;
     for (auto _ : state) {
         TFM_SelImage dialog(prompts, ImageDialogMode::Picture);
         dialog.show();
@@ -51,13 +61,16 @@ void BM_OpenFolderOf10000Pictures(benchmark::State& state)
         while (ListedCount(dialog) < count && !deadline.hasExpired()) {
             QElapsedTimer turn;
             turn.start();
+            const qint64 cpuBefore = ThreadMilliseconds();
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
             longestTurn = std::max(longestTurn, turn.elapsed());
+            longestTurnCpu = std::max(longestTurnCpu, ThreadMilliseconds() - cpuBefore);
         }
         if (ListedCount(dialog) < count)
             state.SkipWithError("the list did not fill within a minute");
     }
     state.counters["longest_event_turn_ms"] = double(longestTurn);
+    state.counters["longest_event_turn_cpu_ms"] = double(longestTurnCpu);
 }
 
 }  // namespace

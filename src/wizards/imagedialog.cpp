@@ -7,6 +7,7 @@
 #include "viewer/htmlviewer.h"
 #include "wizards/imagesize.h"
 
+#include <QAbstractFileIconProvider>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -57,6 +58,28 @@ QStringList NameFilters(const QString& mask)
     return filters;
 }
 
+// Plain file and folder icons and types from the name alone. The desktop's
+// own per-type icons make the model read the start of every file on the
+// window's thread to learn its type, which freezes the dialog for seconds in
+// a folder of thousands of pictures.
+class PlainIconProvider : public QAbstractFileIconProvider {
+public:
+    using QAbstractFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? QStringLiteral("Folder") : info.suffix().toUpper();
+    }
+};
+
+// Stateless and shared: the models' gatherer threads may still hold it while
+// a dialog's models are being destroyed.
+PlainIconProvider& Icons()
+{
+    static PlainIconProvider provider;
+    return provider;
+}
+
 QSpinBox* SizeField(QWidget* parent)
 {
     auto* field = new QSpinBox(parent);
@@ -86,6 +109,7 @@ TFM_SelImage::TFM_SelImage(Prompts& prompts, ImageDialogMode mode, QWidget* pare
     splitter->addWidget(HTMLViewer1);
     splitter->setStretchFactor(0, 1);
     splitter->setStretchFactor(1, 1);
+    splitter->setSizes({470, 400});
     connect(HTMLViewer1, &THTMLViewer::OnProcessing, this, &TFM_SelImage::HTMLViewer1Processing);
 
     PA_Options = BuildOptions();
@@ -113,7 +137,7 @@ TFM_SelImage::TFM_SelImage(Prompts& prompts, ImageDialogMode mode, QWidget* pare
 
     if (mode_ == ImageDialogMode::Background)
         PA_Options->hide();
-    resize(780, 540);
+    resize(900, 560);
 }
 
 TFM_SelImage::~TFM_SelImage() = default;
@@ -132,6 +156,7 @@ QWidget* TFM_SelImage::BuildBrowser()
     connect(DriveComboBox1, &QComboBox::activated, this, [this](int index) { Guard([=, this] { DriveChanged(index); }); });
 
     folders_ = new QFileSystemModel(this);
+    folders_->setIconProvider(&Icons());
     folders_->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot | QDir::Drives);
     folders_->setRootPath(QDir::rootPath());
     DirectoryListBox1 = new QTreeView(browser);
@@ -151,6 +176,7 @@ QWidget* TFM_SelImage::BuildBrowser()
     });
 
     files_ = new QFileSystemModel(this);
+    files_->setIconProvider(&Icons());
     files_->setFilter(QDir::Files | QDir::NoDotAndDotDot);
     files_->setNameFilterDisables(false);
     FileListBox1 = new QListView(browser);

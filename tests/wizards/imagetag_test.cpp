@@ -44,17 +44,12 @@ TEST(ImageTag, AlignmentIsTheItemsCaptionInCapitalsAndDefaultWritesNone)
                   QStringLiteral("<IMG%1 SRC=\"a.gif\" WIDTH=3 HEIGHT=4>").arg(QLatin1String(attribute)));
 }
 
-TEST(ImageTag, AltTextIsWrittenOnlyWhenSet)
+TEST(ImageTag, AltTextIsWrittenOnlyWhenSetAndBackgroundModeWritesTheBodyTag)
 {
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, " ")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
+    for (const char* unset : {"", " ", "\tx"})
+        EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, unset)), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
     EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "  ")),
               R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1 ALT="  ">)");
-    EXPECT_EQ(PictureTag("a.gif", Sized(1, 1, PictureAlign::Default, "\tx")), R"(<IMG SRC="a.gif" WIDTH=1 HEIGHT=1>)");
-}
-
-TEST(ImageTag, BackgroundModeWritesTheBodyTagAlone)
-{
     EXPECT_EQ(MakeImageTag("/site/tile.gif", Sized(5, 5, PictureAlign::Left, "x"), ImageDialogMode::Background),
               R"(<BODY BACKGROUND="/site/tile.gif">)");
 }
