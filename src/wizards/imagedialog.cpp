@@ -12,6 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
+#include <QEvent>
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -168,12 +169,13 @@ QWidget* TFM_SelImage::BuildBrowser()
     DirectoryListBox1->setUniformRowHeights(true);
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Guard([=, this] { FolderChosen(current); }); });
-    // The tree fills in the background; the chosen folder is kept in view
-    // while the folders above it come in and are sorted.
-    connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-        if (folder_ == loaded || folder_.startsWith(loaded.endsWith(QLatin1Char('/')) ? loaded : loaded + QLatin1Char('/')))
-            DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);
-    });
+    // The tree fills and sorts itself in the background; the chosen folder
+    // is kept in view until the user takes the tree in hand.
+    connect(folders_, &QFileSystemModel::directoryLoaded, this, &TFM_SelImage::KeepFolderInView);
+    connect(folders_, &QAbstractItemModel::layoutChanged, this, &TFM_SelImage::KeepFolderInView);
+    connect(folders_, &QAbstractItemModel::rowsInserted, this, &TFM_SelImage::KeepFolderInView);
+    DirectoryListBox1->viewport()->installEventFilter(this);
+    DirectoryListBox1->installEventFilter(this);
 
     files_ = new QFileSystemModel(this);
     files_->setIconProvider(&Icons());
@@ -303,10 +305,31 @@ void TFM_SelImage::ShowFolderInTree(const QString& folder)
     const QModelIndex index = folders_->index(folder);
     if (!index.isValid() || DirectoryListBox1->currentIndex() == index)
         return;
+    treeFollowsFolder_ = true;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         DirectoryListBox1->expand(parent);
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
+}
+
+void TFM_SelImage::KeepFolderInView()
+{
+    if (treeFollowsFolder_)
+        DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);
+}
+
+bool TFM_SelImage::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+    case QEvent::KeyPress:
+        treeFollowsFolder_ = false;
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFM_SelImage::FolderChosen(const QModelIndex& index)

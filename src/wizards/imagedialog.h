@@ -75,6 +75,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QWidget* BuildBrowser();
@@ -83,6 +84,7 @@ private:
     void FolderChosen(const QModelIndex& index);
     void FilterChanged(int index);
     void ShowFolderInTree(const QString& folder);
+    void KeepFolderInView();
     // Runs an event handler; a failure ends in the error box, not the event loop.
     void Guard(const std::function<void()>& handler);
 
@@ -95,6 +97,7 @@ private:
     QString fileName_;
     bool centred_ = false;
     bool listHadFocus_ = false;
+    bool treeFollowsFolder_ = true;
 };
 
 // Runs the dialog for the document `documentFileName` (empty while it has
