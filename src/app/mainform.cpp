@@ -95,6 +95,7 @@ void TFM_MainForm::WireCommands()
     WireToolCommands();
     WireDirectoryBarCommands();
     WireUserTagCommands();
+    WireImageCommands();
 }
 
 void TFM_MainForm::FormCreate()

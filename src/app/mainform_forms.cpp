@@ -31,6 +31,4 @@ void TFM_MainForm::WireFormCommands()
     QAction* addFormElement1 = PopBT_FORM->addAction(QStringLiteral("Add Form &Element"));
     addFormElement1->setObjectName(QStringLiteral("AddFormElement1"));
     WireCommand(addFormElement1, [this] { AddFormElement1Click(*this); });
-    // The menu has its commands now.
-    BT_FORM->setEnabled(true);
 }

@@ -1,0 +1,47 @@
+#include "mainwindowfixture.h"
+#include "platform/editcontrol.h"
+#include "wizards/imagedialog.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class ImageWiring : public MainWindowTest {};
+
+}  // namespace
+
+TEST_F(ImageWiring, PictureItemOpensTheImageDialogForTheDocument)
+{
+    TFM_MainForm& form = Start();
+    form.show();
+    EXPECT_TRUE(form.BT_Image->isEnabled());
+    const QList<QAction*> items = form.PopBT_Image->actions();
+    ASSERT_EQ(items.size(), 3);
+    EXPECT_EQ(items[0]->text(), "&Done");
+    EXPECT_TRUE(items[1]->isSeparator());
+    QAction* picture = items[2];
+    EXPECT_EQ(picture->text(), "&Picture");
+    EXPECT_TRUE(picture->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PopHTMLItems.MNU_Image->actions().size() == 3; }));
+
+    form.HTML_WINDOW->SetText(QStringLiteral("ab"));
+    form.HTML_WINDOW->SetSelection(1);
+    QString seenMode;
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<TFM_SelImage*>(QApplication::activeModalWidget())) {
+            seenMode = dialog->Mode() == ImageDialogMode::Picture ? "picture" : "background";
+            dialog->BT_Ok->click();
+        }
+    });
+    answer.start();
+    picture->trigger();
+    EXPECT_EQ(seenMode, "picture");
+    // Nothing chosen: a tag with an empty address goes in at the caret.
+    EXPECT_EQ(form.HTML_WINDOW->Text(), R"(a<IMG SRC="" WIDTH=0 HEIGHT=0>b)");
+    EXPECT_TRUE(prompts.asked.empty());
+}
