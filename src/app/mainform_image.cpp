@@ -4,7 +4,6 @@
 #include "platform/editcontrol.h"
 #include "wizards/imagecommand.h"
 
-
 void TFM_MainForm::WireImageCommands()
 {
     // The document's name is taken when the command runs: it changes with every file.
