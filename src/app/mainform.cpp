@@ -65,6 +65,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
     WireSearchCommands();
     WireLinkCommands();
     WireImageCommands();
+    WireBodyCommands();
     WireSettingsCommands();
     WirePreviewCommands();
 

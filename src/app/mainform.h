@@ -244,6 +244,7 @@ private:
     void WireTagCommands();
     void WireLinkCommands();
     void WireImageCommands();
+    void WireBodyCommands();
     void CopyTagMenus();
     void WireSearchCommands();
     void WireSettingsCommands();
