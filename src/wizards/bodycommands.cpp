@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <algorithm>
 
 namespace {
 
@@ -41,6 +42,39 @@ QString TagOnOneLine(const QString& text)
     return result;
 }
 
+struct TagEnd {
+    qsizetype at = 0;  // just after the ">", or where the unclosed tag stops
+    bool closed = false;
+};
+
+// Where the tag whose text goes on from `from` ends. A ">" inside a quoted
+// value does not end it; a "<" before any ">" means the tag was never closed.
+TagEnd FindTagEnd(const QString& text, qsizetype from)
+{
+    QChar quote;
+    QChar previous;
+    for (qsizetype at = from; at < text.size(); ++at) {
+        const QChar c = text[at];
+        if (!quote.isNull()) {
+            if (c == quote)
+                quote = QChar();
+            continue;
+        }
+        // A quote opens a value only after "=": an apostrophe in a bare word opens nothing.
+        if ((c == QLatin1Char('"') || c == QLatin1Char('\'')) && previous == QLatin1Char('=')) {
+            quote = c;
+            continue;
+        }
+        if (c == QLatin1Char('>'))
+            return {at + 1, true};
+        if (c == QLatin1Char('<'))
+            return {at, false};
+        if (!c.isSpace())
+            previous = c;
+    }
+    return {text.size(), false};
+}
+
 }  // namespace
 
 QAction* AddTextAndBackgroundItem(QMenu& popBtImage)
@@ -61,11 +95,15 @@ QString SelectBodyTag(EditControl& edit)
         return QStringLiteral("<BODY>");
     const int start = edit.SelStart();
     const QString text = edit.Text();
-    const qsizetype closing = text.indexOf(QLatin1Char('>'), start + bodyStart.size());
-    if (closing < 0)
-        return QStringLiteral("<BODY>");
-    edit.SetSelection(start, int(closing) + 1 - start);
-    return TagOnOneLine(edit.SelText());
+    const TagEnd end = FindTagEnd(text, start + bodyStart.size());
+    if (end.closed) {
+        edit.SetSelection(start, int(end.at - start));
+        return TagOnOneLine(edit.SelText());
+    }
+    // An unclosed tag ends with its line: what follows is the page's text.
+    const int lineEnd = edit.LineIndex(edit.LineFromChar(start)) + edit.LineLength(edit.LineFromChar(start));
+    edit.SetSelection(start, std::min(int(end.at), lineEnd) - start);
+    return edit.SelText().trimmed() + QLatin1Char('>');
 }
 
 void BodyEditor1Click(EditControl& edit, Prompts& prompts, const QString& documentFileName, QWidget* parent)

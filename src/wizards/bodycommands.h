@@ -16,8 +16,9 @@ QAction* AddColorCodeItem(QMenu& popBtImage);
 // Selects the document's first BODY tag (its "<BODY" found in any letter
 // case) up to its closing ">" and returns its text on one line, a line
 // break inside it read as a blank. Without a BODY tag the caret stays where
-// it was and the text is "<BODY>". A "<BODY" that no ">" follows is
-// selected alone, so the rest of the document is never taken into the tag.
+// it was and the text is "<BODY>". A tag never closed (another tag or the
+// end of the text comes first) is taken to the end of its line and closed,
+// so the page's text is never drawn into it.
 QString SelectBodyTag(EditControl& edit);
 
 // "&Text and Background": runs the body wizard on the document's BODY tag;
