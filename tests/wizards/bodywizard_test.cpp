@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 #include <QSet>
 #include <QTemporaryDir>
@@ -290,14 +289,4 @@ TEST(ColorCodeCommand, InsertsSixDigitsWithoutHash)
     EXPECT_EQ(edit.Text(), "color=#xx;");
     ColorCode1Click(edit, prompts);
     EXPECT_EQ(edit.Text(), "color=#0000FF;");
-}
-
-TEST(BodyMenuItems, FollowThePictureItem)
-{
-    QMenu menu;
-    EXPECT_EQ(AddTextAndBackgroundItem(menu)->text(), "&Text and Background");
-    EXPECT_EQ(AddColorCodeItem(menu)->text(), "&Color Code");
-    // "&Done" and a separator begin a pull-down.
-    ASSERT_EQ(menu.actions().size(), 4);
-    EXPECT_EQ(menu.actions()[0]->text(), "&Done");
 }
