@@ -96,6 +96,7 @@ void TFM_MainForm::WireCommands()
     WireDirectoryBarCommands();
     WireUserTagCommands();
     WireImageCommands();
+    WireBodyCommands();
 }
 
 void TFM_MainForm::FormCreate()

@@ -272,6 +272,7 @@ private:
     void WirePreviewCommands();
     void CopyTagMenus();
     void WireTableCommands();
+    void WireBodyCommands();
     void WireImageCommands();
     void WireUserTagCommands();
     void WireDirectoryBarCommands();

@@ -19,13 +19,13 @@ TEST_F(ImageWiring, PictureItemOpensTheImageDialogForTheDocument)
     form.show();
     EXPECT_TRUE(form.BT_Image->isEnabled());
     const QList<QAction*> items = form.PopBT_Image->actions();
-    ASSERT_EQ(items.size(), 3);
+    ASSERT_GE(items.size(), 3);
     EXPECT_EQ(items[0]->text(), "&Done");
     EXPECT_TRUE(items[1]->isSeparator());
     QAction* picture = items[2];
     EXPECT_EQ(picture->text(), "&Picture");
     EXPECT_TRUE(picture->isEnabled());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PopHTMLItems.MNU_Image->actions().size() == 3; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return form.PopHTMLItems.MNU_Image->actions().size() == items.size(); }));
 
     form.HTML_WINDOW->SetText(QStringLiteral("ab"));
     form.HTML_WINDOW->SetSelection(1);
