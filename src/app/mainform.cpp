@@ -10,6 +10,7 @@
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -119,8 +120,25 @@ void TFM_MainForm::showEvent(QShowEvent* event)
     }
 }
 
+void TFM_MainForm::KeepKeysOffTheBars()
+{
+    // Like the classic speed buttons, no button or tab of the bars takes the
+    // keyboard: after a click the keys still go to the editor or the viewer,
+    // and Tab in the editor inserts a tab rather than walking the buttons.
+    for (QWidget* bar : {static_cast<QWidget*>(PA_ToolBar), static_cast<QWidget*>(PA_DIRBTN),
+                         static_cast<QWidget*>(PA_Tabs)}) {
+        for (QWidget* control : bar->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QTabBar*>(control))
+                control->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
 void TFM_MainForm::FormActivate()
 {
+    // Here rather than where the bars are built, so buttons others add to
+    // them before the window first shows are covered too.
+    KeepKeysOffTheBars();
     CopyTagMenus();
     if (arguments_.isEmpty())
         return;

@@ -236,6 +236,7 @@ protected:
 private:
     void FormCreate();
     void FormActivate();
+    void KeepKeysOffTheBars();
     bool FormCloseQuery();
     void FormClose();
 

@@ -87,10 +87,13 @@ void TFM_MainForm::TabSet1Change(int tab)
     BT_Paste->setEnabled(editorPage);
     BT_CUT->setEnabled(editorPage);
     BT_SaveBlock->setEnabled(editorPage);
-    if (editorPage)
+    if (editorPage) {
         CaptionChanged(document_->Caption());
-    else
+        // The keys follow the page shown; the viewer takes them in UpdatePreview.
+        HTML_WINDOW->setFocus();
+    } else {
         UpdatePreview(PreviewSender::Tab);
+    }
 }
 
 void TFM_MainForm::BT_ToggleClick()
