@@ -140,6 +140,9 @@ void TFM_MainForm::FormActivate()
     // them before the window first shows are covered too.
     KeepKeysOffTheBars();
     CopyTagMenus();
+    // Typing goes to the editor from the start; a start file shown rendered
+    // gives the keys to the viewer below.
+    HTML_WINDOW->setFocus();
     if (arguments_.isEmpty())
         return;
     bool loaded = false;
