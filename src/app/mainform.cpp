@@ -58,7 +58,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
 
     document_ = std::make_unique<DocumentFiles>(*HTML_WINDOW, *services_.prompts, *services_.starter, *this,
                                                 services_.programFolder,
-                                                QApplication::applicationDisplayName().left(kMaxAppTitle));
+                                                QApplication::applicationName().left(kMaxAppTitle));
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
     WireCommands();
 
@@ -217,9 +217,10 @@ void TFM_MainForm::ShowEditorPage()
 
 void TFM_MainForm::CaptionChanged(const QString& caption)
 {
+    // The task bar shows the window's own caption, so the application's title
+    // follows it without being set: a display name set here would be appended
+    // by Qt to this and every other window's caption.
     setWindowTitle(caption);
-    // The task bar shows the application's title, which follows the caption.
-    QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TFM_MainForm::StatusTextChanged(const QString& text)
