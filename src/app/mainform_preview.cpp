@@ -89,6 +89,8 @@ void TFM_MainForm::TabSet1Change(int tab)
     BT_SaveBlock->setEnabled(editorPage);
     if (editorPage) {
         CaptionChanged(document_->Caption());
+        // The status is the editor's line again, not a link of the preview.
+        UpdateLineStatus();
         // The keys follow the page shown; the viewer takes them in UpdatePreview.
         HTML_WINDOW->setFocus();
     } else {

@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 #include "support/testfiles.h"
+#include "common/caretlines.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAction>
@@ -151,6 +152,27 @@ TEST_F(PreviewPage, TextLinksGoToTheTextViewerAndStatusShowsTheLink)
     EXPECT_EQ(form.StatusText(), QStringLiteral("page.htm   "));
     emit form.ViewPage->OnHotSpotCovered(QString());
     EXPECT_EQ(form.StatusText(), QStringLiteral("   "));
+}
+
+TEST_F(PreviewPage, StatusAndCaptionForgetWhatIsNoLongerShown)
+{
+    const QString a = Path(QStringLiteral("a.htm"));
+    WriteFile(a, "<P>Page A</P>");
+    TFM_MainForm& form = Start();
+    form.HTML_WINDOW->SetText(QStringLiteral("<A HREF=\"a.htm\">to A</A>"));
+    form.TabSet1->setCurrentIndex(1);
+    emit form.ViewPage->OnHotSpotCovered(QStringLiteral("a.htm"));
+    form.ViewPage->LoadFile(a);
+    EXPECT_EQ(form.StatusText(), QStringLiteral(" "));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32 (Viewing: ") + a + QLatin1Char(')'));
+
+    form.BT_Refresh->click();
+    EXPECT_EQ(form.ViewPage->CurrentFile(), QString());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32"));
+
+    emit form.ViewPage->OnHotSpotCovered(QStringLiteral("b.htm"));
+    form.TabSet1->setCurrentIndex(0);
+    EXPECT_EQ(form.StatusText(), LineStatusText(*form.HTML_WINDOW));
 }
 
 TEST_F(PreviewPage, AParseErrorShowsTheErrorAndWhatWasRead)
