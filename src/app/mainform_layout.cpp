@@ -238,10 +238,12 @@ void TFM_MainForm::BuildBottomPanel()
 
     LB_VFONT = new QLabel(PA_Tabs);
     LB_VFONT->setVisible(false);
-    // Holds the preview's proportional font until the settings replace it.
-    QFont viewerFont(QStringLiteral("Times New Roman"));
-    viewerFont.setPointSize(12);
-    LB_VFONT->setFont(viewerFont);
+    // Holds the preview's proportional font. Until the settings replace it,
+    // that is the panel's own font, black: Arial, 12 pixels, that is 9 points.
+    LB_VFONT->setFont(arial);
+    QPalette black = LB_VFONT->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    LB_VFONT->setPalette(black);
 
     statusLabel_ = new QLabel(QStringLiteral(" "), PA_Tabs);
     statusLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

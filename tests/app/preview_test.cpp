@@ -209,9 +209,10 @@ TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
     EXPECT_GT(form.ViewPage->Document().Count(), 0);
     EXPECT_EQ(form.ViewPage->HistoryMaxCount(), 8);
-    // Without a settings file the preview keeps its own default font.
-    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(form.ViewPage->DefFontSize(), 12);
+    // Without a settings file the preview takes the bottom panel's font.
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
+    EXPECT_EQ(form.ViewPage->DefFontColor(), QColor(Qt::black));
 }
 
 TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
@@ -221,7 +222,8 @@ TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
     chosen.setPointSize(14);
     prompts.fonts = {std::nullopt, chosen, chosen};
     form.ViewerFont1->trigger();
-    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
     form.ViewerFont1->trigger();
     EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
     EXPECT_EQ(form.ViewPage->DefFontSize(), 14);

@@ -132,6 +132,23 @@ TEST_F(SettingsWindow, AGarbageFileStartsWithDefaults)
     EXPECT_TRUE(prompts.asked.empty());
 }
 
+TEST_F(SettingsWindow, WithoutAStoredViewerFontTheViewerTakesTheBottomPanelsFont)
+{
+    WriteIni("[Editor]\r\nWordWrap=1\r\n");
+    TFM_MainForm& form = Start();
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
+    EXPECT_EQ(form.ViewPage->DefFontColor(), QColor(Qt::black));
+
+    // A first start stores the same font for the next one.
+    window.reset();
+    QFile::remove(IniPath());
+    Start().MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Name"), "Arial");
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Size"), "9");
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Color"), "clBlack");
+}
+
 TEST_F(SettingsWindow, DamagedSizesAndRectanglesAreKeptWhereTheScreenShowsThem)
 {
     WriteIni("[Windows]\r\nWinState=0\r\nTop=-40\r\nLeft=300\r\nHeight=20\r\nWidth=99999\r\n"
