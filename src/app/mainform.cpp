@@ -24,6 +24,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <tuple>
+
 namespace {
 
 constexpr int kMaxAppTitle = 200;
@@ -61,6 +64,7 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
                                                 QApplication::applicationName().left(kMaxAppTitle));
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
     WireCommands();
+    MarkCommandsNotBuilt();
 
     FormCreate();
 }
@@ -92,6 +96,29 @@ void TFM_MainForm::WireCommands()
     WireSettingsCommands();
     WirePreviewCommands();
     WireTableCommands();
+}
+
+void TFM_MainForm::MarkCommandsNotBuilt()
+{
+    // A pull-down button is wired to open its menu, but a menu with nothing
+    // but "&Done" has no command to offer yet.
+    const std::tuple<QPushButton*, QMenu*, QMenu*> pullDowns[] = {
+        {BT_Header, PopBT_Header, PopHTMLItems.MNU_Header}, {BT_Font, PopBT_Font, PopHTMLItems.MNU_Font},
+        {BT_Format, PopBT_Format, PopHTMLItems.MNU_Format}, {BT_Link, PopBT_Link, PopHTMLItems.MNU_Link},
+        {BT_Image, PopBT_Image, PopHTMLItems.MNU_Image},    {BT_FORM, PopBT_FORM, PopHTMLItems.MNU_FORM}};
+    for (const auto& [button, menu, mirror] : pullDowns) {
+        const QList<QAction*> items = menu->actions();
+        const bool hasCommand = std::any_of(items.begin(), items.end(), [](const QAction* item) {
+            return !item->isSeparator() && item->text() != QLatin1String("&Done");
+        });
+        if (!hasCommand) {
+            CommandControl(button).MarkNotBuilt();
+            CommandControl(mirror->menuAction()).MarkNotBuilt();
+        }
+    }
+    MarkUnwiredCommandsNotBuilt({File1, Edit1, Search1, Options1, Help1, PopBT_Header, PopBT_Font, PopBT_Format,
+                                 PopBT_Link, PopBT_Image, PopBT_FORM, PopHTML, POP_HTMLVIEW},
+                                {PA_ToolBar, PA_DIRBTN, PA_Tabs});
 }
 
 void TFM_MainForm::FormCreate()
@@ -140,6 +167,8 @@ void TFM_MainForm::FormActivate()
     // them before the window first shows are covered too.
     KeepKeysOffTheBars();
     CopyTagMenus();
+    // The mirrored copies say what their originals say.
+    MarkUnwiredCommandsNotBuilt({PopHTML}, {});
     // Typing goes to the editor from the start; a start file shown rendered
     // gives the keys to the viewer below.
     HTML_WINDOW->setFocus();

@@ -237,6 +237,8 @@ private:
     void FormCreate();
     void FormActivate();
     void KeepKeysOffTheBars();
+    // Commands nobody has built yet say so in their tooltips until wired.
+    void MarkCommandsNotBuilt();
     bool FormCloseQuery();
     void FormClose();
 

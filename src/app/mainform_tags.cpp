@@ -26,9 +26,6 @@ void TFM_MainForm::WireTagCommands()
         button->setObjectName(QLatin1String(name));
         WireCommand(button, [this, button = button] { BT_PullDownBtnClick(button); });
     }
-    // The picture and form menus have no commands until their wizards come.
-    for (QPushButton* later : {BT_Image, BT_FORM})
-        later->setEnabled(false);
 
     const TagMenuTarget target{*HTML_WINDOW, UserPrompts(),
                                [this](QString& hex) { return PickColorHex(UserPrompts(), hex); }};
