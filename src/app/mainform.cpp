@@ -170,7 +170,9 @@ void TFM_MainForm::FormActivate()
     // The mirrored copies say what their originals say.
     MarkUnwiredCommandsNotBuilt({PopHTML}, {});
     // Typing goes to the editor from the start; a start file shown rendered
-    // gives the keys to the viewer below.
+    // gives the keys to the viewer below. The About box had the keyboard
+    // before; without a window manager to hand it over, the window asks.
+    activateWindow();
     HTML_WINDOW->setFocus();
     if (arguments_.isEmpty())
         return;
