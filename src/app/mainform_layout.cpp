@@ -191,6 +191,10 @@ void TFM_MainForm::BuildPages()
     HTML_WINDOW->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     HTML_WINDOW->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     HTML_WINDOW->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Shows that the editor has the keyboard, as a focused edit field does;
+    // the plain frame gives no sign of it.
+    HTML_WINDOW->setStyleSheet(QStringLiteral("#HTML_WINDOW { border: 2px solid palette(mid); }"
+                                              "#HTML_WINDOW:focus { border: 2px solid palette(highlight); }"));
     HTML_WINDOW->SetText(QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>Kivo HTML Editor </TITLE>\r\n</HEAD>\r\n"
                                         "<BODY>\r\n\r\n</BODY>\r\n</HTML>"));
     codeLayout->addWidget(HTML_WINDOW);
