@@ -43,7 +43,8 @@ QString DocumentFiles::Caption() const
 
 void DocumentFiles::SetName(const QString& path)
 {
-    fileName_ = path.left(kMaxDocumentFileName);
+    // Kept whole: a cut name would send the next Save to another file.
+    fileName_ = path;
     observer_.CaptionChanged(Caption());
 }
 

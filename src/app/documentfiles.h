@@ -78,6 +78,3 @@ private:
     bool previewStale_ = false;
     FileFormat format_;
 };
-
-// Longest document name kept; longer paths are cut.
-constexpr int kMaxDocumentFileName = 155;

@@ -13,7 +13,9 @@ int main(int argc, char* argv[])
 {
     KivoApplication app(argc, argv);
     auto about = std::make_unique<TFM_Splash>();
-    QApplication::setApplicationDisplayName(QStringLiteral("KivoPro32"));
+    // The application's name, not a display name: Qt would append a display
+    // name to every window's caption ("About - KivoPro32").
+    QApplication::setApplicationName(QStringLiteral("KivoPro32"));
 
     QtPrompts prompts;
     ProcessProgramStarter starter;

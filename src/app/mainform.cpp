@@ -10,6 +10,7 @@
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,6 +23,9 @@
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
+#include <tuple>
 
 namespace {
 
@@ -57,9 +61,10 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
 
     document_ = std::make_unique<DocumentFiles>(*HTML_WINDOW, *services_.prompts, *services_.starter, *this,
                                                 services_.programFolder,
-                                                QApplication::applicationDisplayName().left(kMaxAppTitle));
+                                                QApplication::applicationName().left(kMaxAppTitle));
     connect(HTML_WINDOW, &QPlainTextEdit::textChanged, this, [this] { document_->EditorChanged(); });
     WireCommands();
+    MarkCommandsNotBuilt();
 
     FormCreate();
 }
@@ -99,6 +104,29 @@ void TFM_MainForm::WireCommands()
     WireBodyCommands();
 }
 
+void TFM_MainForm::MarkCommandsNotBuilt()
+{
+    // A pull-down button is wired to open its menu, but a menu with nothing
+    // but "&Done" has no command to offer yet.
+    const std::tuple<QPushButton*, QMenu*, QMenu*> pullDowns[] = {
+        {BT_Header, PopBT_Header, PopHTMLItems.MNU_Header}, {BT_Font, PopBT_Font, PopHTMLItems.MNU_Font},
+        {BT_Format, PopBT_Format, PopHTMLItems.MNU_Format}, {BT_Link, PopBT_Link, PopHTMLItems.MNU_Link},
+        {BT_Image, PopBT_Image, PopHTMLItems.MNU_Image},    {BT_FORM, PopBT_FORM, PopHTMLItems.MNU_FORM}};
+    for (const auto& [button, menu, mirror] : pullDowns) {
+        const QList<QAction*> items = menu->actions();
+        const bool hasCommand = std::any_of(items.begin(), items.end(), [](const QAction* item) {
+            return !item->isSeparator() && item->text() != QLatin1String("&Done");
+        });
+        if (!hasCommand) {
+            CommandControl(button).MarkNotBuilt();
+            CommandControl(mirror->menuAction()).MarkNotBuilt();
+        }
+    }
+    MarkUnwiredCommandsNotBuilt({File1, Edit1, Search1, Options1, Help1, PopBT_Header, PopBT_Font, PopBT_Format,
+                                 PopBT_Link, PopBT_Image, PopBT_FORM, PopHTML, POP_HTMLVIEW},
+                                {PA_ToolBar, PA_DIRBTN, PA_Tabs});
+}
+
 void TFM_MainForm::FormCreate()
 {
     ShowAboutBox(this);
@@ -126,9 +154,33 @@ void TFM_MainForm::showEvent(QShowEvent* event)
     }
 }
 
+void TFM_MainForm::KeepKeysOffTheBars()
+{
+    // Like the classic speed buttons, no button or tab of the bars takes the
+    // keyboard: after a click the keys still go to the editor or the viewer,
+    // and Tab in the editor inserts a tab rather than walking the buttons.
+    for (QWidget* bar : {static_cast<QWidget*>(PA_ToolBar), static_cast<QWidget*>(PA_DIRBTN),
+                         static_cast<QWidget*>(PA_Tabs)}) {
+        for (QWidget* control : bar->findChildren<QWidget*>()) {
+            if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QTabBar*>(control))
+                control->setFocusPolicy(Qt::NoFocus);
+        }
+    }
+}
+
 void TFM_MainForm::FormActivate()
 {
+    // Here rather than where the bars are built, so buttons others add to
+    // them before the window first shows are covered too.
+    KeepKeysOffTheBars();
     CopyTagMenus();
+    // The mirrored copies say what their originals say.
+    MarkUnwiredCommandsNotBuilt({PopHTML}, {});
+    // Typing goes to the editor from the start; a start file shown rendered
+    // gives the keys to the viewer below. The About box had the keyboard
+    // before; without a window manager to hand it over, the window asks.
+    activateWindow();
+    HTML_WINDOW->setFocus();
     if (arguments_.isEmpty())
         return;
     bool loaded = false;
@@ -203,9 +255,10 @@ void TFM_MainForm::ShowEditorPage()
 
 void TFM_MainForm::CaptionChanged(const QString& caption)
 {
+    // The task bar shows the window's own caption, so the application's title
+    // follows it without being set: a display name set here would be appended
+    // by Qt to this and every other window's caption.
     setWindowTitle(caption);
-    // The task bar shows the application's title, which follows the caption.
-    QGuiApplication::setApplicationDisplayName(caption);
 }
 
 void TFM_MainForm::StatusTextChanged(const QString& text)

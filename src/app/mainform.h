@@ -251,6 +251,9 @@ protected:
 private:
     void FormCreate();
     void FormActivate();
+    void KeepKeysOffTheBars();
+    // Commands nobody has built yet say so in their tooltips until wired.
+    void MarkCommandsNotBuilt();
     bool FormCloseQuery();
     void FormClose();
 

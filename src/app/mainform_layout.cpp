@@ -191,6 +191,10 @@ void TFM_MainForm::BuildPages()
     HTML_WINDOW->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     HTML_WINDOW->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     HTML_WINDOW->setContextMenuPolicy(Qt::CustomContextMenu);
+    // Shows that the editor has the keyboard, as a focused edit field does;
+    // the plain frame gives no sign of it.
+    HTML_WINDOW->setStyleSheet(QStringLiteral("#HTML_WINDOW { border: 2px solid palette(mid); }"
+                                              "#HTML_WINDOW:focus { border: 2px solid palette(highlight); }"));
     HTML_WINDOW->SetText(QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>Kivo HTML Editor </TITLE>\r\n</HEAD>\r\n"
                                         "<BODY>\r\n\r\n</BODY>\r\n</HTML>"));
     codeLayout->addWidget(HTML_WINDOW);
@@ -238,10 +242,12 @@ void TFM_MainForm::BuildBottomPanel()
 
     LB_VFONT = new QLabel(PA_Tabs);
     LB_VFONT->setVisible(false);
-    // Holds the preview's proportional font until the settings replace it.
-    QFont viewerFont(QStringLiteral("Times New Roman"));
-    viewerFont.setPointSize(12);
-    LB_VFONT->setFont(viewerFont);
+    // Holds the preview's proportional font. Until the settings replace it,
+    // that is the panel's own font, black: Arial, 12 pixels, that is 9 points.
+    LB_VFONT->setFont(arial);
+    QPalette black = LB_VFONT->palette();
+    black.setColor(QPalette::WindowText, Qt::black);
+    LB_VFONT->setPalette(black);
 
     statusLabel_ = new QLabel(QStringLiteral(" "), PA_Tabs);
     statusLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -1,6 +1,7 @@
 // The preview page's controls and handlers; the rules they follow live in
 // PreviewPageController.
 #include "app/mainform.h"
+#include "common/settingsfont.h"
 #include "platform/editcontrol.h"
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
@@ -69,10 +70,12 @@ void TFM_MainForm::WirePreviewCommands()
 
 void TFM_MainForm::ApplyPreviewSettings()
 {
-    const QFont font = LB_VFONT->font();
-    ViewPage->SetDefFontName(font.family());
-    if (font.pointSize() > 0)
-        ViewPage->SetDefFontSize(font.pointSize());
+    // The same font the settings file stores: a size set in pixels counts in
+    // points of the classic 96-dots-per-inch screen.
+    const SettingsFont font = ToSettingsFont(LB_VFONT->font(), LB_VFONT->palette().color(QPalette::WindowText));
+    ViewPage->SetDefFontName(font.name);
+    if (font.size > 0)
+        ViewPage->SetDefFontSize(font.size);
     ViewPage->SetDefFontColor(LB_VFONT->palette().color(QPalette::WindowText));
     ViewPage->SetDefPreFontName(ViewerFixedFontName);
     ViewPage->SetViewImages(MNU_ShowImage->isChecked());
@@ -87,10 +90,15 @@ void TFM_MainForm::TabSet1Change(int tab)
     BT_Paste->setEnabled(editorPage);
     BT_CUT->setEnabled(editorPage);
     BT_SaveBlock->setEnabled(editorPage);
-    if (editorPage)
+    if (editorPage) {
         CaptionChanged(document_->Caption());
-    else
+        // The status is the editor's line again, not a link of the preview.
+        UpdateLineStatus();
+        // The keys follow the page shown; the viewer takes them in UpdatePreview.
+        HTML_WINDOW->setFocus();
+    } else {
         UpdatePreview(PreviewSender::Tab);
+    }
 }
 
 void TFM_MainForm::BT_ToggleClick()

@@ -21,20 +21,6 @@
 
 namespace {
 
-// A rectangle saved on a screen that is gone would put the window where
-// nobody can reach it.
-bool OnSomeScreen(const QRect& rect)
-{
-    const QList<QScreen*> screens = QApplication::screens();
-    if (screens.isEmpty())
-        return true;
-    for (const QScreen* screen : screens) {
-        if (screen->availableGeometry().intersects(rect))
-            return true;
-    }
-    return false;
-}
-
 QColor TextColor(const QWidget& widget, QPalette::ColorRole role)
 {
     return widget.palette().color(role);
@@ -85,12 +71,20 @@ void TFM_MainForm::LoadSettings()
     const MainSettings& s = *stored;
 
     switch (s.winState) {
-    case StoredWindowState::Normal:
-        move(s.left, s.top);
-        resize(s.width, s.height);
-        if (!OnSomeScreen(frameGeometry()))
+    case StoredWindowState::Normal: {
+        // A rectangle from a damaged file or a screen that is gone would put
+        // the window where nobody can see or reach it.
+        const QRect stored(s.left, s.top, s.width, s.height);
+        const QList<QRect> screens = AvailableScreenAreas();
+        const std::optional<QRect> placed = screens.isEmpty() ? stored : FitOnScreen(stored, screens);
+        if (placed) {
+            move(placed->topLeft());
+            resize(placed->size());
+        } else {
             PlaceAtDesignSize(*this);
+        }
         break;
+    }
     case StoredWindowState::Minimised:
         setWindowState(windowState() | Qt::WindowMinimized);
         break;

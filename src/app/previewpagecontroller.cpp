@@ -55,9 +55,18 @@ void PreviewPageController::Update(Sender sender)
             lines << editor_.Line(line);
         // Also after a parse error: what was read stays where the user was.
         const auto keepPlace = qScopeGuard([this, position] { viewer_.SetPosition(position); });
+        // The link last pointed at is gone with the page that held it.
+        outputs_.showStatus(QStringLiteral(" "));
         viewer_.LoadLines(lines);
     }
+    ShowWhatIsViewed();
     viewer_.setFocus();
+}
+
+void PreviewPageController::ShowWhatIsViewed()
+{
+    const QString caption = document_.Caption();
+    outputs_.showCaption(IsSet(viewer_.CurrentFile()) ? Viewing(caption, viewer_.CurrentFile()) : caption);
 }
 
 void PreviewPageController::Refresh()
@@ -108,8 +117,9 @@ void PreviewPageController::EnableHistoryButtons()
 void PreviewPageController::HistoryChanged()
 {
     EnableHistoryButtons();
-    if (IsSet(viewer_.CurrentFile()))
-        outputs_.showCaption(Viewing(document_.Caption(), viewer_.CurrentFile()));
+    // Another page is shown: a link followed, Prev, Next, or Home's reload.
+    outputs_.showStatus(QStringLiteral(" "));
+    ShowWhatIsViewed();
 }
 
 void PreviewPageController::ProcessingChanged(bool processingOn)

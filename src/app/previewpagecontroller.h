@@ -59,6 +59,9 @@ public:
 
 private:
     void EnableHistoryButtons();
+    // The caption names the file the viewer shows, or the document when the
+    // viewer shows the editor's own text.
+    void ShowWhatIsViewed();
 
     THTMLViewer& viewer_;
     EditControl& editor_;

@@ -4,12 +4,22 @@
 
 #include <QDir>
 
+#include <algorithm>
+
 namespace {
 
 const QString kWindows = QStringLiteral("Windows");
 const QString kEditor = QStringLiteral("Editor");
 const QString kPreview = QStringLiteral("PREVIEW");
 const QString kFontPrefix = QStringLiteral("TEXT");
+
+// A damaged file must not draw the editor at 999 points (it looks empty) or
+// at 1: stored sizes are brought into what a screen shows readably.
+void KeepReadable(SettingsFont& font)
+{
+    if (font.size > 0)
+        font.size = std::clamp(font.size, kMinStoredFontSize, kMaxStoredFontSize);
+}
 
 }  // namespace
 
@@ -46,6 +56,8 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.autoSave = ReadBool(profile, kWindows, QStringLiteral("AutoSave"), true);
     s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
+    KeepReadable(s.editorFont);
+    KeepReadable(s.previewFont);
     s.browser = ReadText(profile, kPreview, QStringLiteral("Browser"), QString());
     return s;
 }

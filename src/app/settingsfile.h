@@ -13,6 +13,10 @@ class Profile;
 // The settings file: "KIVO.INI" in the program's folder.
 QString SettingsPath(const QString& programFolder);
 
+// Font sizes read from the file are kept within these, in points.
+inline constexpr int kMinStoredFontSize = 6;
+inline constexpr int kMaxStoredFontSize = 72;
+
 enum class StoredWindowState { Normal = 0, Minimised = 1, Maximised = 2 };
 
 struct MainSettings {
@@ -43,7 +47,9 @@ struct MainSettings {
 
 // Everything start-up takes from the file, on top of `current` (what the
 // window has now), which also supplies every value the file lacks or holds
-// in an unusable form. Nothing when there is no settings file at all.
+// in an unusable form; font sizes are kept within the limits above (the
+// window's rectangle is fitted to the screens where it is placed). Nothing
+// when there is no settings file at all.
 std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainSettings& current);
 
 // Writes the keys in a fixed order; a failure (SettingsWriteError) leaves the

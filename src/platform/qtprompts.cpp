@@ -4,6 +4,7 @@
 #include <QColorDialog>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
@@ -64,16 +65,54 @@ QString SuffixOf(const QString& defaultExtension)
     return suffix;
 }
 
+// Qt's own file dialog reads typed text holding double quotes as a list of
+// quoted names ("a" "b"), so `my "sel"; part.htm` would be saved as `sel`.
+// A save dialog asks for one name: what was typed is that name.
+class SaveOneNameDialog : public QFileDialog {
+public:
+    using QFileDialog::QFileDialog;
+
+    // The path typed when the dialog could not have read it whole itself.
+    const std::optional<QString>& TypedPath() const { return typedPath_; }
+
+    void accept() override
+    {
+        auto* field = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        if (acceptMode() != AcceptSave || !field || !field->text().contains(QLatin1Char('"'))) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString typed = field->text();
+        QString path = QDir(directory().absolutePath()).absoluteFilePath(typed);
+        if (QFileInfo(path).isDir()) {
+            setDirectory(path);
+            field->clear();
+            return;
+        }
+        if (!defaultSuffix().isEmpty() && QFileInfo(typed).suffix().isEmpty())
+            path += QLatin1Char('.') + defaultSuffix();
+        typedPath_ = path;
+        QDialog::accept();
+    }
+
+private:
+    std::optional<QString> typedPath_;
+};
+
 std::optional<QString> RunFileDialog(QWidget* parent, const FileDialogOptions& options,
                                      QFileDialog::AcceptMode mode)
 {
-    QFileDialog dialog(parent, options.title, StartPath(options), QtFileFilter(options.filter));
+    SaveOneNameDialog dialog(parent, options.title, StartPath(options), QtFileFilter(options.filter));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     // The program asks about replacing a file itself.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     dialog.setDefaultSuffix(SuffixOf(options.defaultExtension));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    if (dialog.TypedPath())
+        return dialog.TypedPath();
+    if (dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return dialog.selectedFiles().front();
 }

@@ -153,7 +153,7 @@ TEST_F(DocumentFilesTest, AMissingFileLeavesTheDocumentAsItWas)
     EXPECT_EQ(document.DocumentFileName(), QString());
 }
 
-TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingAndCutsLongNames)
+TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingAndKeepsLongNamesWhole)
 {
     const QString existing = Path(QStringLiteral("there.htm"));
     WriteBytes(existing, "old");
@@ -183,7 +183,7 @@ TEST_F(DocumentFilesTest, SaveAsAsksBeforeReplacingAndCutsLongNames)
     const QString longPath = deep + QStringLiteral("/page.htm");
     prompts.files = {longPath};
     document.SaveAsCommand();
-    EXPECT_EQ(document.DocumentFileName(), longPath.left(155));
+    EXPECT_EQ(document.DocumentFileName(), longPath);
 }
 
 TEST_F(DocumentFilesTest, AFailedSaveKeepsTheDocumentModified)

@@ -2,9 +2,12 @@
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
 #include "support/testfiles.h"
+#include "app/commandcontrol.h"
 
 #include <QAction>
 #include <QFile>
+#include <QMenu>
+#include <QToolButton>
 #include <QPushButton>
 #include <QShortcut>
 #include <QStackedWidget>
@@ -148,6 +151,66 @@ TEST_F(MainForm, OneVerbWiresButtonsItemsAndShortcutsThroughTheErrorBox)
     emit shortcut->activated();
     EXPECT_EQ(runs, 3);
     EXPECT_EQ(prompts.Messages(), QStringList(3, QStringLiteral("Broken")));
+}
+
+TEST_F(MainForm, TheCaptionIsTheTitleAndTheDocumentsNameAndNothingElse)
+{
+    const QString a = Path(QStringLiteral("a.htm"));
+    const QString b = Path(QStringLiteral("b.htm"));
+    WriteFile(a, "A");
+    WriteFile(b, "B");
+    TFM_MainForm& form = Start();
+    form.Document().LoadHtmlFile(a);
+    form.Document().LoadHtmlFile(b);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32 - ") + b);
+    form.New1->trigger();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32"));
+
+    // No name of the program's own is set for the platform to append to
+    // every window's caption ("About - KivoPro32"): the name shown with
+    // windows still follows the plain application name.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("Probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("Probe"));
+    QCoreApplication::setApplicationName(name);
+}
+
+TEST_F(MainForm, CommandsNotBuiltYetSaySoUntilTheyAreWired)
+{
+    TFM_MainForm& form = Start();
+    auto* item = form.Options1->addAction(QStringLiteral("&Later"));
+    auto* button = new QToolButton(form.PA_ToolBar);
+    button->setToolTip(QStringLiteral("Does it later"));
+    // Designed disabled until its command is wired.
+    item->setEnabled(false);
+    button->setEnabled(false);
+    MarkUnwiredCommandsNotBuilt({form.Options1}, {form.PA_ToolBar});
+    EXPECT_FALSE(item->isEnabled());
+    EXPECT_FALSE(button->isEnabled());
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Not built yet"));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Does it later (not built yet)"));
+    EXPECT_TRUE(form.Options1->toolTipsVisible());
+
+    form.WireCommand({item, button}, [] {});
+    EXPECT_TRUE(item->isEnabled());
+    EXPECT_TRUE(button->isEnabled());
+    EXPECT_EQ(item->toolTip(), QStringLiteral("Later"));
+    EXPECT_EQ(button->toolTip(), QStringLiteral("Does it later"));
+
+    // Built commands carry their plain hints, also while disabled for now.
+    EXPECT_EQ(form.BT_NEW->toolTip(), QStringLiteral("Start a new HTML file"));
+    EXPECT_EQ(form.BT_Prev->toolTip(), QStringLiteral("Previous Document"));
+    EXPECT_EQ(form.New1->toolTip(), QStringLiteral("New"));
+    // A pull-down button says so exactly while its menu has no command.
+    for (QPushButton* pullDown : {form.BT_Header, form.BT_Font, form.BT_Format, form.BT_Link, form.BT_Image,
+                                  form.BT_FORM}) {
+        const QMenu* menu = form.findChild<QMenu*>(QStringLiteral("Pop") + pullDown->objectName());
+        ASSERT_NE(menu, nullptr);
+        const bool empty = menu->actions().size() <= 2;
+        EXPECT_EQ(pullDown->toolTip().endsWith(QStringLiteral("(not built yet)")), empty)
+            << pullDown->objectName().toStdString();
+        EXPECT_EQ(pullDown->isEnabled(), !empty);
+    }
 }
 
 }  // namespace

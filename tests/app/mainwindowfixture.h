@@ -48,7 +48,7 @@ protected:
         services.starter = &starter;
         services.programFolder = folder.path();
         services.programFile = folder.filePath(QStringLiteral("kivopro32"));
-        QApplication::setApplicationDisplayName(QStringLiteral("KivoPro32"));
+        QApplication::setApplicationName(QStringLiteral("KivoPro32"));
         ModalCloser closer;
         window = std::make_unique<TFM_MainForm>(services, arguments);
         return *window;

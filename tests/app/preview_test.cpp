@@ -1,6 +1,7 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 #include "support/testfiles.h"
+#include "common/caretlines.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAction>
@@ -153,6 +154,27 @@ TEST_F(PreviewPage, TextLinksGoToTheTextViewerAndStatusShowsTheLink)
     EXPECT_EQ(form.StatusText(), QStringLiteral("   "));
 }
 
+TEST_F(PreviewPage, StatusAndCaptionForgetWhatIsNoLongerShown)
+{
+    const QString a = Path(QStringLiteral("a.htm"));
+    WriteFile(a, "<P>Page A</P>");
+    TFM_MainForm& form = Start();
+    form.HTML_WINDOW->SetText(QStringLiteral("<A HREF=\"a.htm\">to A</A>"));
+    form.TabSet1->setCurrentIndex(1);
+    emit form.ViewPage->OnHotSpotCovered(QStringLiteral("a.htm"));
+    form.ViewPage->LoadFile(a);
+    EXPECT_EQ(form.StatusText(), QStringLiteral(" "));
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32 (Viewing: ") + a + QLatin1Char(')'));
+
+    form.BT_Refresh->click();
+    EXPECT_EQ(form.ViewPage->CurrentFile(), QString());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32"));
+
+    emit form.ViewPage->OnHotSpotCovered(QStringLiteral("b.htm"));
+    form.TabSet1->setCurrentIndex(0);
+    EXPECT_EQ(form.StatusText(), LineStatusText(*form.HTML_WINDOW));
+}
+
 TEST_F(PreviewPage, AParseErrorShowsTheErrorAndWhatWasRead)
 {
     TFM_MainForm& form = Start();
@@ -187,9 +209,10 @@ TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
     EXPECT_GT(form.ViewPage->Document().Count(), 0);
     EXPECT_EQ(form.ViewPage->HistoryMaxCount(), 8);
-    // Without a settings file the preview keeps its own default font.
-    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Times New Roman"));
-    EXPECT_EQ(form.ViewPage->DefFontSize(), 12);
+    // Without a settings file the preview takes the bottom panel's font.
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
+    EXPECT_EQ(form.ViewPage->DefFontColor(), QColor(Qt::black));
 }
 
 TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
@@ -199,7 +222,8 @@ TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
     chosen.setPointSize(14);
     prompts.fonts = {std::nullopt, chosen, chosen};
     form.ViewerFont1->trigger();
-    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Times New Roman"));
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
     form.ViewerFont1->trigger();
     EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
     EXPECT_EQ(form.ViewPage->DefFontSize(), 14);

@@ -105,6 +105,36 @@ TEST_F(HistoryWindow, SaveAsRecordsTheFileButTheMenuWaitsForTheNextRebuild)
     EXPECT_EQ(HistoryCaptions(), QStringList({"-", "&1 /elsewhere/x.htm"}));
 }
 
+TEST_F(HistoryWindow, ALongPathIsKeptWholeBySaveCaptionAndHistory)
+{
+    QString deep = folder.path();
+    while (deep.size() < 160)
+        deep += QStringLiteral("/folder");
+    ASSERT_TRUE(QDir().mkpath(deep));
+    const QString longPath = deep + QStringLiteral("/a rather long page name.htm");
+    ASSERT_GT(longPath.size(), 178);
+    TFM_MainForm& form = Start();
+    form.HTML_WINDOW->ReplaceSelection(QStringLiteral("first"), UndoMode::Allowed);
+    prompts.files = {longPath};
+    form.SaveAs->trigger();
+    form.HTML_WINDOW->ReplaceSelection(QStringLiteral(" and second"), UndoMode::Allowed);
+    form.Save1->trigger();
+
+    QFile saved(longPath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), QByteArray("first and second"));
+    EXPECT_FALSE(QFileInfo(longPath.left(155)).isFile());
+    EXPECT_EQ(form.Document().DocumentFileName(), longPath);
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32 - ") + longPath);
+    EXPECT_EQ(Profile(IniPath()).ReadString("History", "H0", ""), longPath);
+
+    // The history item opens the very file again.
+    form.New1->trigger();
+    HistoryItem(0)->trigger();
+    EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("first and second"));
+    EXPECT_TRUE(prompts.Messages().isEmpty());
+}
+
 TEST_F(HistoryWindow, AHistoryItemOpensItsFileAndEntersItsFolder)
 {
     const QString page = MakePage(QStringLiteral("my docs/R&D page.htm"));

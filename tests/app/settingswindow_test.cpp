@@ -3,6 +3,7 @@
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
 #include "restartchild.h"
+#include "viewer/htmlviewer.h"
 
 #include <QAction>
 #include <QFile>
@@ -129,6 +130,52 @@ TEST_F(SettingsWindow, AGarbageFileStartsWithDefaults)
     EXPECT_EQ(form.HTML_WINDOW->font().family(), QStringLiteral("Liberation Sans"));
     EXPECT_TRUE(form.HTML_WINDOW->font().bold());
     EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(SettingsWindow, WithoutAStoredViewerFontTheViewerTakesTheBottomPanelsFont)
+{
+    WriteIni("[Editor]\r\nWordWrap=1\r\n");
+    TFM_MainForm& form = Start();
+    EXPECT_EQ(form.ViewPage->DefFontName(), QStringLiteral("Arial"));
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 9);
+    EXPECT_EQ(form.ViewPage->DefFontColor(), QColor(Qt::black));
+
+    // A first start stores the same font for the next one.
+    window.reset();
+    QFile::remove(IniPath());
+    Start().MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Name"), "Arial");
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Size"), "9");
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Color"), "clBlack");
+}
+
+TEST_F(SettingsWindow, DamagedSizesAndRectanglesAreKeptWhereTheScreenShowsThem)
+{
+    WriteIni("[Windows]\r\nWinState=0\r\nTop=-40\r\nLeft=300\r\nHeight=20\r\nWidth=99999\r\n"
+             "[Editor]\r\nTEXT Name=Liberation Mono\r\nTEXT Size=999\r\n"
+             "[PREVIEW]\r\nTEXT Name=Liberation Serif\r\nTEXT Size=1\r\n"
+             "[Mine]\r\nSize=999\r\n");
+    TFM_MainForm& form = Start();
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    EXPECT_EQ(form.HTML_WINDOW->font().pointSize(), 72);
+    EXPECT_EQ(form.ViewPage->DefFontSize(), 6);
+    EXPECT_EQ(form.width(), screen.width());
+    EXPECT_GE(form.height(), 150);
+    EXPECT_TRUE(screen.contains(QRect(form.pos(), form.size())));
+
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("Editor", "TEXT Size"), "72");
+    EXPECT_EQ(Stored("PREVIEW", "TEXT Size"), "6");
+    EXPECT_EQ(Stored("Windows", "Height"), QString::number(form.height()));
+    EXPECT_EQ(Stored("Windows", "Width"), QString::number(screen.width()));
+    EXPECT_EQ(Stored("Mine", "Size"), "999");
+
+    // A rectangle on no screen at all starts centred at the design size.
+    window.reset();
+    WriteIni("[Windows]\r\nWinState=0\r\nTop=-9000\r\nLeft=-9000\r\nHeight=300\r\nWidth=400\r\n");
+    TFM_MainForm& lost = Start();
+    EXPECT_EQ(lost.size(), QSize(600, 388));
+    EXPECT_TRUE(screen.contains(QRect(lost.pos(), lost.size())));
 }
 
 TEST_F(SettingsWindow, OptionCommands)
