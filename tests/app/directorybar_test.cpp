@@ -1,7 +1,7 @@
 #include "mainwindowfixture.h"
-#include "nextmodal.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "tools/dirbtnwindow.h"
 
 #include <QAction>
@@ -55,7 +55,7 @@ TEST_F(DirectoryBar, ConfiguringTheBarWritesTheSlotsAndShowsTheNewButton)
 {
     TFM_MainForm& form = Start();
     EXPECT_EQ(form.BT_CfgDirBtn->x(), 10);
-    AnswerNext<TFM_DirBtn>([](TFM_DirBtn& window) {
+    const DialogAnswer<TFM_DirBtn> answer([](TFM_DirBtn& window) {
         window.ED_Capt->setText(QStringLiteral("Docs"));
         window.ED_HTML->setText(QStringLiteral("/web/docs.htm"));
         QTest::mouseClick(window.BT_APPLY, Qt::LeftButton);

@@ -1,10 +1,9 @@
 #include "mainwindowfixture.h"
-#include "nextmodal.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
-#include "tools/applist.h"
-
+#include "support/dialoganswer.h"
 #include "support/fakeddeserver.h"
+#include "tools/applist.h"
 
 #include <QAction>
 #include <QFile>
@@ -65,7 +64,7 @@ TEST_F(OutsidePrograms, LaunchBarDropsDownUnderTheToolBarAndStartsWithTheDocumen
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     int top = 0;
-    AnswerNext<TFM_AppList>([&top](TFM_AppList& bar) {
+    const DialogAnswer<TFM_AppList> answer([&top](TFM_AppList& bar) {
         top = bar.frameGeometry().top();
         QTest::mouseClick(bar.SlotButton(2), Qt::LeftButton);
     });

@@ -3,9 +3,9 @@
 #include "common/delimitedlines.h"
 #include "editing/usertaglibrary.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "support/qtprinters.h"
 #include "support/scriptedprompts.h"
-#include "support/whenmodal.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -60,7 +60,7 @@ protected:
 
     std::optional<UserTagPair> Run(std::function<void(TFM_UserTag&)> action)
     {
-        WhenModal<TFM_UserTag>(std::move(action));
+        const DialogAnswer<TFM_UserTag> answer(std::move(action));
         return RunUserTagDialog(prompts, libraryPath, settingsPath);
     }
 
