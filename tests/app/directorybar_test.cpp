@@ -2,10 +2,10 @@
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
 #include "support/dialoganswer.h"
+#include "support/testfiles.h"
 #include "tools/dirbtnwindow.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,13 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class DirectoryBar : public MainWindowTest {
 protected:

@@ -3,10 +3,10 @@
 #include "platform/profile.h"
 #include "support/dialoganswer.h"
 #include "support/fakeddeserver.h"
+#include "support/testfiles.h"
 #include "tools/applist.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,13 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class OutsidePrograms : public MainWindowTest {
 protected:

@@ -6,6 +6,7 @@
 #include "support/dialoganswer.h"
 #include "support/qtprinters.h"
 #include "support/scriptedprompts.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -33,12 +34,6 @@ void TypeIntoCell(QTableWidget& grid, int row, int column, const QString& text)
     ASSERT_NE(editor, nullptr);
     editor->selectAll();
     QTest::keyClicks(editor, text);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
 class UserTagWindowTest : public ::testing::Test {

@@ -3,9 +3,9 @@
 #include "platform/profile.h"
 #include "support/dialoganswer.h"
 #include "support/scriptedprompts.h"
+#include "support/testfiles.h"
 #include "viewer/htmlviewer.h"
 
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,20 +27,6 @@ QString CellText(const QTableWidget& grid, int row, int column)
 void SetCell(QTableWidget& grid, int row, int column, const QString& text)
 {
     grid.setItem(row, column, new QTableWidgetItem(text));
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
 }
 
 class TableWizardTest : public ::testing::Test {
