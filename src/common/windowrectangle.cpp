@@ -29,19 +29,19 @@ bool OnSomeScreen(const QRect& rect)
                        [&](const QScreen* screen) { return screen->availableGeometry().intersects(rect); });
 }
 
-void CentreOnScreen(QWidget& window)
+}  // namespace
+
+void CentreOnPrimaryScreen(QWidget& window)
 {
     if (const QScreen* screen = QApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
-}  // namespace
-
 void RestoreWindowRectangle(QWidget& window, const Profile& profile, const QString& section)
 {
     const int top = ReadInteger(profile, section, kTop, kAbsentTop);
     if (top == kAbsentTop) {
-        CentreOnScreen(window);
+        CentreOnPrimaryScreen(window);
         return;
     }
     const int left = ReadInteger(profile, section, kLeft, window.pos().x());
@@ -51,7 +51,7 @@ void RestoreWindowRectangle(QWidget& window, const Profile& profile, const QStri
     window.move(left, top);
     window.resize(std::max(width, smallest.width()), std::max(height, smallest.height()));
     if (!OnSomeScreen(QRect(window.pos(), window.size())))
-        CentreOnScreen(window);
+        CentreOnPrimaryScreen(window);
 }
 
 void StoreWindowRectangle(const QWidget& window, const Profile& profile, const QString& section)

@@ -16,3 +16,6 @@ void RestoreWindowRectangle(QWidget& window, const Profile& profile, const QStri
 
 // Writes the window's current rectangle to the section.
 void StoreWindowRectangle(const QWidget& window, const Profile& profile, const QString& section);
+
+// Moves `window`, at its current size, to the middle of the primary screen.
+void CentreOnPrimaryScreen(QWidget& window);

@@ -1,6 +1,7 @@
 #include "wizards/bodywizard.h"
 
 #include "common/relativeurl.h"
+#include "common/windowrectangle.h"
 #include "platform/commandwrapper.h"
 #include "platform/kivoerror.h"
 #include "platform/prompts.h"
@@ -13,12 +14,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -273,8 +272,7 @@ void TFM_BodyCode::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnPrimaryScreen(*this);
 }
 
 std::optional<QString> RunBodyWizard(Prompts& prompts, const QString& tag, const QString& documentName,

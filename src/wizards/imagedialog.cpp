@@ -1,5 +1,6 @@
 #include "wizards/imagedialog.h"
 
+#include "common/windowrectangle.h"
 #include "platform/busycursor.h"
 #include "platform/commandwrapper.h"
 #include "platform/kivoerror.h"
@@ -16,7 +17,6 @@
 #include <QFileSystemModel>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -24,7 +24,6 @@
 #include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTimer>
@@ -431,8 +430,7 @@ void TFM_SelImage::showEvent(QShowEvent* event)
     if (centred_)
         return;
     centred_ = true;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnPrimaryScreen(*this);
     // The tree has its size only now; the current folder goes in its middle.
     QTimer::singleShot(0, this, [this] {
         DirectoryListBox1->scrollTo(DirectoryListBox1->currentIndex(), QAbstractItemView::PositionAtCenter);

@@ -1,6 +1,6 @@
 #include "wizards/tablewizard.h"
 
-#include "common/settingsvalues.h"
+#include "common/windowrectangle.h"
 #include "platform/commandwrapper.h"
 #include "platform/profile.h"
 #include "platform/prompts.h"
@@ -19,17 +19,16 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <limits>
 
 namespace {
 
 const QString kSection = QStringLiteral("Table");
-constexpr int kAbsentTop = -5000;
 constexpr int kColumnWidth = 100;
 constexpr int kRowHeight = 20;
 constexpr int kSpinWidth = 70;
@@ -59,25 +58,6 @@ QPushButton* Button(QWidget* parent, const QString& caption, const char* name, c
 int LogicalAt(const QHeaderView& header, int visual)
 {
     return header.logicalIndex(visual);
-}
-
-// A rectangle saved on a screen that is gone would put the window where
-// nobody can reach it.
-bool OnSomeScreen(const QRect& rect)
-{
-    const QList<QScreen*> screens = QApplication::screens();
-    if (screens.isEmpty())
-        return true;
-    for (const QScreen* screen : screens)
-        if (screen->availableGeometry().intersects(rect))
-            return true;
-    return false;
-}
-
-void CentreOnScreen(QWidget& window)
-{
-    if (const QScreen* screen = QApplication::primaryScreen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 }  // namespace
@@ -245,19 +225,7 @@ void TFM_SetTable::FormCreate()
     NB_Grid->setCurrentWidget(EditPage);
     ED_CAPTION->setFocus();
     resize(kDesignSize);
-    const Profile profile(settingsPath_);
-    const int top = ReadInteger(profile, kSection, QStringLiteral("Top"), kAbsentTop);
-    if (top == kAbsentTop) {
-        CentreOnScreen(*this);
-        return;
-    }
-    const int left = ReadInteger(profile, kSection, QStringLiteral("Left"), pos().x());
-    const int height = ReadInteger(profile, kSection, QStringLiteral("Height"), this->height());
-    const int width = ReadInteger(profile, kSection, QStringLiteral("Width"), this->width());
-    move(left, top);
-    resize(std::max(width, minimumSizeHint().width()), std::max(height, minimumSizeHint().height()));
-    if (!OnSomeScreen(QRect(pos(), size())))
-        CentreOnScreen(*this);
+    RestoreWindowRectangle(*this, Profile(settingsPath_), kSection);
 }
 
 void TFM_SetTable::accept()
@@ -443,11 +411,7 @@ void TFM_SetTable::BT_EditClick()
 
 void TFM_SetTable::BT_SaveWinClick()
 {
-    const Profile profile(settingsPath_);
-    WriteInteger(profile, kSection, QStringLiteral("Top"), pos().y());
-    WriteInteger(profile, kSection, QStringLiteral("Left"), pos().x());
-    WriteInteger(profile, kSection, QStringLiteral("Height"), height());
-    WriteInteger(profile, kSection, QStringLiteral("Width"), width());
+    StoreWindowRectangle(*this, Profile(settingsPath_), kSection);
 }
 
 void TFM_SetTable::BT_ImportClick()

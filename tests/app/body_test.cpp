@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "support/dialoganswer.h"
 #include "wizards/bodywizard.h"
 #include "wizards/colorgrid.h"
 
@@ -37,16 +38,10 @@ TEST_F(BodyWiring, ImageMenuRunsTheBodyWizardAndTheColourCode)
 
     form.HTML_WINDOW->SetText(QStringLiteral("<HTML>\r\n<BODY\r\nTEXT=red>\r\n</BODY>"));
     form.HTML_WINDOW->SetSelection(0);
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* wizard = qobject_cast<TFM_BodyCode*>(QApplication::activeModalWidget())) {
-            answer.stop();
-            wizard->BGColorGrid->Pick(wizard->BGColorGrid->IndexOf(Qt::white));
-            wizard->BitBtn1->click();
-        }
+    const DialogAnswer<TFM_BodyCode> answer([](TFM_BodyCode& wizard) {
+        wizard.BGColorGrid->Pick(wizard.BGColorGrid->IndexOf(Qt::white));
+        wizard.BitBtn1->click();
     });
-    answer.start();
     Item(*form.PopHTMLItems.MNU_Image, "&Text and Background")->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), "<HTML>\r\n<BODY TEXT=red BGCOLOR=\"#FFFFFF\" >\r\n</BODY>");
 

@@ -1,11 +1,11 @@
 #include "mainwindowfixture.h"
-#include "nextmodal.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
+#include "support/testfiles.h"
 #include "tools/dirbtnwindow.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,13 +13,6 @@
 #include <QToolButton>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class DirectoryBar : public MainWindowTest {
 protected:
@@ -55,7 +48,7 @@ TEST_F(DirectoryBar, ConfiguringTheBarWritesTheSlotsAndShowsTheNewButton)
 {
     TFM_MainForm& form = Start();
     EXPECT_EQ(form.BT_CfgDirBtn->x(), 10);
-    AnswerNext<TFM_DirBtn>([](TFM_DirBtn& window) {
+    const DialogAnswer<TFM_DirBtn> answer([](TFM_DirBtn& window) {
         window.ED_Capt->setText(QStringLiteral("Docs"));
         window.ED_HTML->setText(QStringLiteral("/web/docs.htm"));
         QTest::mouseClick(window.BT_APPLY, Qt::LeftButton);

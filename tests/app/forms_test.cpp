@@ -1,6 +1,6 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
-#include "support/modalanswer.h"
+#include "support/dialoganswer.h"
 #include "viewer/htmlviewer.h"
 #include "wizards/formelementdialog.h"
 #include "wizards/formwizard.h"
@@ -68,11 +68,11 @@ TEST_F(Forms, FormButtonOffersBothWizardsAlsoInTheContextMenu)
     EditControl& edit = *form.HTML_WINDOW;
     edit.SetText("<P></P>");
     edit.SetSelection(3);
-    AnswerModal<TFM_Element>(Element(FormElementType::Radio, {"Red", "colour", "red"}, true));
+    DialogAnswer<TFM_Element> element(Element(FormElementType::Radio, {"Red", "colour", "red"}, true));
     Item(*form.PopHTMLItems.MNU_FORM, "Add Form &Element")->trigger();
     EXPECT_EQ(edit.Text(), "<P><INPUT TYPE=Radio CHECKED NAME=\"colour\" VALUE=\"red\"> Red\r\n</P>");
 
-    AnswerModal<TFM_SetForm>([](TFM_SetForm& wizard) { wizard.BT_OK->click(); });
+    DialogAnswer<TFM_SetForm> setForm([](TFM_SetForm& wizard) { wizard.BT_OK->click(); });
     Item(*form.PopHTMLItems.MNU_FORM, "&Add New Form")->trigger();
     EXPECT_EQ(edit.Line(1), "<FORM>");
     EXPECT_TRUE(form.Document().DocumentModified());
@@ -86,14 +86,14 @@ TEST_F(Forms, FormOfThreeElementsGoesInAtTheCaretAndShowsInThePreview)
     edit.SetText("<BODY>\r\n\r\n</BODY>");
     edit.SetSelection(edit.LineIndex(1));
 
-    AnswerModal<TFM_SetForm>([](TFM_SetForm& wizard) {
+    DialogAnswer<TFM_SetForm> answer([](TFM_SetForm& wizard) {
         wizard.ED_Get->setCurrentText("Post");
         wizard.ED_Action->setText("mail.cgi");
-        AnswerModal<TFM_Element>(Element(FormElementType::Text, {"Name:", "user", "", "20"}));
+        DialogAnswer<TFM_Element> name(Element(FormElementType::Text, {"Name:", "user", "", "20"}));
         wizard.BT_Element->click();
-        AnswerModal<TFM_Element>(Element(FormElementType::CheckBox, {"Yes", "ok", "1"}, true));
+        DialogAnswer<TFM_Element> tick(Element(FormElementType::CheckBox, {"Yes", "ok", "1"}, true));
         wizard.BT_Element->click();
-        AnswerModal<TFM_Element>(Element(FormElementType::ButtonSubmit, {"", "", "Send"}));
+        DialogAnswer<TFM_Element> submit(Element(FormElementType::ButtonSubmit, {"", "", "Send"}));
         wizard.BT_Element->click();
         wizard.BT_OK->click();
     });

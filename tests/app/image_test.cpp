@@ -1,5 +1,6 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "support/dialoganswer.h"
 #include "wizards/imagedialog.h"
 
 #include <QAction>
@@ -30,15 +31,10 @@ TEST_F(ImageWiring, PictureItemOpensTheImageDialogForTheDocument)
     form.HTML_WINDOW->SetText(QStringLiteral("ab"));
     form.HTML_WINDOW->SetSelection(1);
     QString seenMode;
-    QTimer answer;
-    answer.setInterval(5);
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<TFM_SelImage*>(QApplication::activeModalWidget())) {
-            seenMode = dialog->Mode() == ImageDialogMode::Picture ? "picture" : "background";
-            dialog->BT_Ok->click();
-        }
+    const DialogAnswer<TFM_SelImage> answer([&seenMode](TFM_SelImage& dialog) {
+        seenMode = dialog.Mode() == ImageDialogMode::Picture ? "picture" : "background";
+        dialog.BT_Ok->click();
     });
-    answer.start();
     picture->trigger();
     EXPECT_EQ(seenMode, "picture");
     // Nothing chosen: a tag with an empty address goes in at the caret.

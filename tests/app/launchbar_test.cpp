@@ -1,13 +1,12 @@
 #include "mainwindowfixture.h"
-#include "nextmodal.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
+#include "support/fakeddeserver.h"
+#include "support/testfiles.h"
 #include "tools/applist.h"
 
-#include "support/fakeddeserver.h"
-
 #include <QAction>
-#include <QFile>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,13 +14,6 @@
 #include <QToolButton>
 
 namespace {
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class OutsidePrograms : public MainWindowTest {
 protected:
@@ -65,7 +57,7 @@ TEST_F(OutsidePrograms, LaunchBarDropsDownUnderTheToolBarAndStartsWithTheDocumen
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     int top = 0;
-    AnswerNext<TFM_AppList>([&top](TFM_AppList& bar) {
+    const DialogAnswer<TFM_AppList> answer([&top](TFM_AppList& bar) {
         top = bar.frameGeometry().top();
         QTest::mouseClick(bar.SlotButton(2), Qt::LeftButton);
     });

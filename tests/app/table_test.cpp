@@ -1,41 +1,15 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "wizards/tablewizard.h"
 
 #include <QAction>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
-#include <QTimer>
-#include <functional>
 
 namespace {
-
-// Answers the table wizard once it shows.
-void AnswerTableWizard(std::function<void(TFM_SetTable&)> answer)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, polls, answer] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* wizard = qobject_cast<TFM_SetTable*>(window);
-            if (wizard && wizard->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                answer(*wizard);
-                return;
-            }
-        }
-        if (++*polls > 2000) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "no table wizard showed";
-        }
-    });
-    timer->start();
-}
 
 using TableWiring = MainWindowTest;
 
@@ -47,7 +21,7 @@ TEST_F(TableWiring, TheButtonEditsTheSelectedTable)
     form.HTML_WINDOW->SetText(QStringLiteral("<P>\r\n<TABLE Border=1>\r\n<TR><TD>a</TD></TR>\r\n</TABLE>\r\n</P>"));
     const int start = form.HTML_WINDOW->LineIndex(1);
     form.HTML_WINDOW->SetSelection(start, form.HTML_WINDOW->LineIndex(4) - start);
-    AnswerTableWizard([](TFM_SetTable& wizard) {
+    const DialogAnswer<TFM_SetTable> answer([](TFM_SetTable& wizard) {
         wizard.SROW->setValue(2);
         wizard.SG1->setItem(1, 0, new QTableWidgetItem(QStringLiteral("b")));
         wizard.BitBtn1->click();
@@ -64,12 +38,12 @@ TEST_F(TableWiring, TheContextMenuEntryRunsTheSameCommandAndCancelChangesNothing
     ASSERT_TRUE(form.PopHTMLItems.MNU_Table->isEnabled());
     form.HTML_WINDOW->SetText(QStringLiteral("text"));
     form.HTML_WINDOW->SetSelection(2);
-    AnswerTableWizard([](TFM_SetTable& wizard) { wizard.BitBtn2->click(); });
+    const DialogAnswer<TFM_SetTable> cancel([](TFM_SetTable& wizard) { wizard.BitBtn2->click(); });
     form.PopHTMLItems.MNU_Table->trigger();
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("text"));
 
     // The wizard keeps its rectangle in the program's settings file.
-    AnswerTableWizard([](TFM_SetTable& wizard) {
+    const DialogAnswer<TFM_SetTable> saveWindow([](TFM_SetTable& wizard) {
         wizard.BT_SaveWin->click();
         wizard.BitBtn1->click();
     });

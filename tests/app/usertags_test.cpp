@@ -1,8 +1,8 @@
 #include "editing/usertagwindow.h"
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "support/dialoganswer.h"
 #include "support/qtprinters.h"
-#include "support/whenmodal.h"
 
 #include <QAction>
 #include <QFile>
@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTest>
+#include <functional>
 
 namespace {
 
@@ -31,12 +32,14 @@ protected:
         return form;
     }
 
-    static void Choose(int row)
+    // Chooses entry `row` in the library window that `open` brings up.
+    static void Choose(int row, const std::function<void()>& open)
     {
-        WhenModal<TFM_UserTag>([row](TFM_UserTag& window) {
+        const DialogAnswer<TFM_UserTag> answer([row](TFM_UserTag& window) {
             window.SG1->setCurrentCell(row, 2);
             window.BT_Insert->click();
         });
+        open();
     }
 };
 
@@ -44,8 +47,7 @@ TEST_F(UserTagWiring, CtrlGWrapsTheSelectionInTheChosenEntry)
 {
     TFM_MainForm& form = Shown();
     EditControl& edit = *form.HTML_WINDOW;
-    Choose(2);
-    QTest::keyClick(&edit, Qt::Key_G, Qt::ControlModifier);
+    Choose(2, [&edit] { QTest::keyClick(&edit, Qt::Key_G, Qt::ControlModifier); });
     EXPECT_EQ(edit.Text(), QStringLiteral("Hello <FONT COLOR=\"red\">world</FONT>!"));
     EXPECT_EQ(edit.SelStart(), 24);
     EXPECT_EQ(edit.SelLength(), 0);
@@ -56,13 +58,14 @@ TEST_F(UserTagWiring, CtrlGWrapsTheSelectionInTheChosenEntry)
 TEST_F(UserTagWiring, TheToolButtonAndTheContextMenuOpenTheSameLibrary)
 {
     TFM_MainForm& form = Shown();
-    WhenModal<TFM_UserTag>([](TFM_UserTag& window) { window.BT_Close->click(); });
-    form.BT_UserTag->click();
+    {
+        const DialogAnswer<TFM_UserTag> close([](TFM_UserTag& window) { window.BT_Close->click(); });
+        form.BT_UserTag->click();
+    }
     EXPECT_EQ(form.HTML_WINDOW->SelLength(), 5);
     EXPECT_FALSE(form.HTML_WINDOW->Modified());
 
-    Choose(0);
-    form.PopHTMLItems.UserTags1->trigger();
+    Choose(0, [&form] { form.PopHTMLItems.UserTags1->trigger(); });
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("Hello <B>world</B>!"));
     EXPECT_TRUE(prompts.asked.empty());
 }

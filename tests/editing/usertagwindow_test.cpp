@@ -3,9 +3,10 @@
 #include "common/delimitedlines.h"
 #include "editing/usertaglibrary.h"
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "support/qtprinters.h"
 #include "support/scriptedprompts.h"
-#include "support/whenmodal.h"
+#include "support/testfiles.h"
 
 #include <QFile>
 #include <QLineEdit>
@@ -35,12 +36,6 @@ void TypeIntoCell(QTableWidget& grid, int row, int column, const QString& text)
     QTest::keyClicks(editor, text);
 }
 
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
 class UserTagWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -60,7 +55,7 @@ protected:
 
     std::optional<UserTagPair> Run(std::function<void(TFM_UserTag&)> action)
     {
-        WhenModal<TFM_UserTag>(std::move(action));
+        const DialogAnswer<TFM_UserTag> answer(std::move(action));
         return RunUserTagDialog(prompts, libraryPath, settingsPath);
     }
 

@@ -1,15 +1,19 @@
 #pragma once
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 #include <QTimer>
-#include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
 
-// Answers the next modal `Dialog` once it shows, as a user would, while the
-// object lives. An answer that leaves the dialog open fails the test (and
-// closes it, so the test does not hang); so does a dialog that never shows
-// within about ten seconds.
+// Answers the next modal `Dialog` once it is the active modal window, as a
+// user would, while the object lives; declare it before the call that opens
+// the dialog (or, for a dialog opened from inside an answer, inside that
+// answer before the click). An answer that leaves the dialog open fails the
+// test and closes it. A dialog that never shows within about ten seconds
+// fails the test too, and whatever other modal dialog is up then is closed,
+// so that the test does not hang.
 template <typename Dialog>
 class DialogAnswer {
 public:
@@ -19,27 +23,29 @@ public:
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
     }
+    DialogAnswer(const DialogAnswer&) = delete;
+    DialogAnswer& operator=(const DialogAnswer&) = delete;
+
     bool Answered() const { return answered_; }
 
 private:
     void Poll()
     {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<Dialog*>(window);
-            if (dialog && dialog->isVisible()) {
-                timer_.stop();
-                answered_ = true;
-                answer_(*dialog);
-                if (dialog->isVisible()) {
-                    ADD_FAILURE() << "the answer did not close the dialog";
-                    dialog->reject();
-                }
-                return;
-            }
-        }
-        if (++polls_ > 2000) {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
             timer_.stop();
-            ADD_FAILURE() << "no dialog showed";
+            answered_ = true;
+            const QPointer<Dialog> shown(dialog);
+            answer_(*dialog);
+            if (shown && shown->isVisible()) {
+                ADD_FAILURE() << "the answer did not close the " << Dialog::staticMetaObject.className();
+                shown->reject();
+            }
+        } else if (++polls_ > 2000) {
+            timer_.stop();
+            ADD_FAILURE() << "no " << Dialog::staticMetaObject.className() << " showed";
+            if (auto* other = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                other->reject();
         }
     }
 

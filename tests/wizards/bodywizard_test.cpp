@@ -1,6 +1,7 @@
 #include "imagefiles.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
+#include "support/dialoganswer.h"
 #include "support/scriptedprompts.h"
 #include "viewer/htmlviewer.h"
 #include "wizards/bodycommands.h"
@@ -8,7 +9,6 @@
 #include "wizards/colorgrid.h"
 #include "wizards/imagedialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QLineEdit>
@@ -16,50 +16,12 @@
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
 
 using namespace imagefiles;
 
 namespace {
-
-// Answers the next modal window of type W once it shows, as the user would;
-// one that never shows fails the test instead of hanging it.
-template <typename W>
-class ModalAnswer {
-public:
-    explicit ModalAnswer(std::function<void(W&)> answer) : answer_(std::move(answer))
-    {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
-    bool Answered() const { return answered_; }
-
-private:
-    void Poll()
-    {
-        auto* window = qobject_cast<W*>(QApplication::activeModalWidget());
-        if (window && window->isVisible()) {
-            timer_.stop();
-            answered_ = true;
-            answer_(*window);
-            if (window->isVisible()) {
-                ADD_FAILURE() << "the answer did not close the window";
-                window->reject();
-            }
-        } else if (++polls_ > 2000) {
-            timer_.stop();
-            ADD_FAILURE() << "no window showed";
-        }
-    }
-
-    std::function<void(W&)> answer_;
-    QTimer timer_;
-    bool answered_ = false;
-    int polls_ = 0;
-};
 
 class BodyWizardTest : public ::testing::Test {
 protected:
@@ -78,7 +40,7 @@ protected:
     // Chooses pics/Sky.gif in the image dialog the wizard opens.
     void ChooseSky(TFM_BodyCode& wizard)
     {
-        ModalAnswer<TFM_SelImage> answer([&](TFM_SelImage& dialog) {
+        DialogAnswer<TFM_SelImage> answer([&](TFM_SelImage& dialog) {
             EXPECT_EQ(dialog.Mode(), ImageDialogMode::Background);
             dialog.SetFolder(Path("pics"));
             EXPECT_TRUE(WaitFor([&] { return dialog.ChooseFile("Sky.gif"); }));
@@ -162,7 +124,7 @@ TEST_F(BodyWizardTest, BackgroundPictureWithAndWithoutItsPath)
     EXPECT_EQ(wizard.Code(), R"(<BODY TEXT="#000000" BACKGROUND="Sky.gif" >)");
 
     // "&Done" without a picture leaves the tag as it was.
-    ModalAnswer<TFM_SelImage> none([](TFM_SelImage& dialog) { dialog.BT_Ok->click(); });
+    DialogAnswer<TFM_SelImage> none([](TFM_SelImage& dialog) { dialog.BT_Ok->click(); });
     wizard.SpeedButton1->click();
     EXPECT_TRUE(none.Answered());
     EXPECT_EQ(wizard.Code(), R"(<BODY TEXT="#000000" BACKGROUND="Sky.gif" >)");
@@ -226,7 +188,7 @@ protected:
     {
         edit.SetText(text);
         edit.SetSelection(caret);
-        ModalAnswer<TFM_BodyCode> wizard([&](TFM_BodyCode& window) {
+        DialogAnswer<TFM_BodyCode> wizard([&](TFM_BodyCode& window) {
             seenTag = window.Code();
             answer(window);
         });

@@ -1,4 +1,4 @@
-#include "support/modalanswer.h"
+#include "support/dialoganswer.h"
 #include "wizards/formelementdialog.h"
 
 #include <QCheckBox>
@@ -59,7 +59,7 @@ TEST(ElementDialog, TypeChangeRenamesRowsAndKeepsTheirValues)
 TEST(ElementDialog, AddAppendsTheEntriesCancelLeavesTheList)
 {
     QStringList lines{"kept"};
-    AnswerModal<TFM_Element>([](TFM_Element& dialog) {
+    DialogAnswer<TFM_Element> add([](TFM_Element& dialog) {
         dialog.SetElementType(FormElementType::CheckBox);
         dialog.CHK1->setChecked(true);
         // Switching away leaves the tick without effect.
@@ -71,7 +71,7 @@ TEST(ElementDialog, AddAppendsTheEntriesCancelLeavesTheList)
     EXPECT_TRUE(RunElementWizard(lines));
     EXPECT_EQ(lines, (QStringList{"kept", "<P><INPUT TYPE=Submit VALUE=\"Send\">\r\n"}));
 
-    AnswerModal<TFM_Element>([](TFM_Element& dialog) {
+    DialogAnswer<TFM_Element> cancel([](TFM_Element& dialog) {
         Type(dialog, 1, "lost");
         dialog.BT_Cancel->click();
     });
@@ -82,7 +82,7 @@ TEST(ElementDialog, AddAppendsTheEntriesCancelLeavesTheList)
 TEST(ElementDialog, ReadsTheOptionsAndAValueStillBeingTyped)
 {
     QStringList lines;
-    AnswerModal<TFM_Element>([](TFM_Element& dialog) {
+    DialogAnswer<TFM_Element> answer([](TFM_Element& dialog) {
         dialog.SetElementType(FormElementType::ListDropDown);
         dialog.MOPT_List->setPlainText("Red\nGreen\n");
         QTableWidgetItem* name = dialog.SG1->item(1, 1);
@@ -102,7 +102,7 @@ TEST(ElementDialog, ReadsTheOptionsAndAValueStillBeingTyped)
 TEST(ElementDialog, KeysTypedIntoTheGridGoToTheValues)
 {
     QStringList lines;
-    AnswerModal<TFM_Element>([](TFM_Element& dialog) {
+    DialogAnswer<TFM_Element> answer([](TFM_Element& dialog) {
         dialog.SG1->setFocus();
         // The first key opens the cell's edit, which takes the keys after it.
         const auto type = [&dialog](const QString& text) {

@@ -1,4 +1,4 @@
-#include "support/modalanswer.h"
+#include "support/dialoganswer.h"
 #include "support/scriptedprompts.h"
 #include "editing/hreflinkdialog.h"
 #include "platform/editcontrol.h"
@@ -73,11 +73,11 @@ TEST_F(FormWizard, ElementsLandBetweenTheTagsInTheOrderAdded)
 {
     TFM_SetForm wizard(WizardSetup());
     wizard.show();
-    AnswerModal<TFM_Element>(Element(FormElementType::Text, {"Name:", "user"}));
+    DialogAnswer<TFM_Element> name(Element(FormElementType::Text, {"Name:", "user"}));
     wizard.BT_Element->click();
-    AnswerModal<TFM_Element>(Element(FormElementType::ListMultipleSelect, {"", "pick"}));
+    DialogAnswer<TFM_Element> list(Element(FormElementType::ListMultipleSelect, {"", "pick"}));
     wizard.BT_Element->click();
-    AnswerModal<TFM_Element>(Element(FormElementType::ButtonSubmit, {"", "", "Send"}));
+    DialogAnswer<TFM_Element> submit(Element(FormElementType::ButtonSubmit, {"", "", "Send"}));
     wizard.BT_Element->click();
     EXPECT_EQ(wizard.FormLines(),
               (QStringList{"<FORM>", "Name: <INPUT TYPE=Text NAME=\"user\">", "<SELECT MULTIPLE NAME=\"pick\">",
@@ -116,7 +116,7 @@ TEST_F(FormWizard, ActionPickedWithTheRemoteLinkDialog)
 {
     TFM_SetForm wizard(WizardSetup());
     wizard.show();
-    AnswerModal<TFM_HREFLINK>([](TFM_HREFLINK& link) {
+    DialogAnswer<TFM_HREFLINK> remote([](TFM_HREFLINK& link) {
         EXPECT_EQ(link.Mode(), LinkDialogMode::Remote);
         link.ED_LINK->setText("http://host/cgi-bin/mail");
         link.BitBtn1->click();
@@ -125,7 +125,7 @@ TEST_F(FormWizard, ActionPickedWithTheRemoteLinkDialog)
     EXPECT_EQ(wizard.ED_Action->text(), "http://host/cgi-bin/mail");
     EXPECT_EQ(wizard.Memo_FormCode->Line(0), "<FORM  ACTION=\"http://host/cgi-bin/mail\">");
 
-    AnswerModal<TFM_HREFLINK>([](TFM_HREFLINK& link) { link.BitBtn2->click(); });
+    DialogAnswer<TFM_HREFLINK> cancel([](TFM_HREFLINK& link) { link.BitBtn2->click(); });
     wizard.SpeedButton1->click();
     EXPECT_EQ(wizard.ED_Action->text(), "http://host/cgi-bin/mail");
 }
@@ -135,9 +135,9 @@ TEST_F(FormWizard, NewFormReplacesTheSelectionEveryLineEndingInCrLf)
     EditControl edit;
     edit.SetText("before[x]after");
     edit.SetSelection(6, 3);
-    AnswerModal<TFM_SetForm>([](TFM_SetForm& wizard) {
+    DialogAnswer<TFM_SetForm> answer([](TFM_SetForm& wizard) {
         wizard.ED_Get->setCurrentText("Post");
-        AnswerModal<TFM_Element>(Element(FormElementType::Text, {"", "q"}));
+        DialogAnswer<TFM_Element> element(Element(FormElementType::Text, {"", "q"}));
         wizard.BT_Element->click();
         wizard.BT_OK->click();
     });
@@ -145,7 +145,7 @@ TEST_F(FormWizard, NewFormReplacesTheSelectionEveryLineEndingInCrLf)
     EXPECT_EQ(edit.Text(), "before<FORM  METHOD=\"Post\">\r\n<INPUT TYPE=Text NAME=\"q\">\r\n\r\n</FORM>\r\nafter");
 
     const QString inserted = edit.Text();
-    AnswerModal<TFM_SetForm>([](TFM_SetForm& wizard) { wizard.BT_Cancel->click(); });
+    DialogAnswer<TFM_SetForm> cancel([](TFM_SetForm& wizard) { wizard.BT_Cancel->click(); });
     AddNewForm(edit, WizardSetup());
     EXPECT_EQ(edit.Text(), inserted);
 }

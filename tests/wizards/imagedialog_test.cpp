@@ -2,12 +2,12 @@
 
 #include "imagefiles.h"
 #include "platform/editcontrol.h"
+#include "support/dialoganswer.h"
 #include "support/scriptedprompts.h"
 #include "viewer/htmlviewer.h"
 #include "wizards/imagecommand.h"
 
 #include <QAbstractItemModel>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -21,7 +21,6 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QTreeView>
 #include <gtest/gtest.h>
 
@@ -29,41 +28,7 @@ using namespace imagefiles;
 
 namespace {
 
-// Answers the next image dialog once it shows, as the user would; a dialog
-// that never shows fails the test instead of hanging it.
-class ImageDialogAnswer {
-public:
-    explicit ImageDialogAnswer(std::function<void(TFM_SelImage&)> answer) : answer_(std::move(answer))
-    {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
-    bool Answered() const { return answered_; }
-
-private:
-    void Poll()
-    {
-        auto* dialog = qobject_cast<TFM_SelImage*>(QApplication::activeModalWidget());
-        if (dialog && dialog->isVisible()) {
-            timer_.stop();
-            answered_ = true;
-            answer_(*dialog);
-            if (dialog->isVisible()) {
-                ADD_FAILURE() << "the answer did not close the image dialog";
-                dialog->reject();
-            }
-        } else if (++polls_ > 2000) {
-            timer_.stop();
-            ADD_FAILURE() << "no image dialog showed";
-        }
-    }
-
-    std::function<void(TFM_SelImage&)> answer_;
-    QTimer timer_;
-    bool answered_ = false;
-    int polls_ = 0;
-};
+using ImageDialogAnswer = DialogAnswer<TFM_SelImage>;
 
 QStringList ListedFiles(const TFM_SelImage& dialog)
 {

@@ -1,11 +1,11 @@
 #include "wizards/tablewizard.h"
 
 #include "platform/profile.h"
+#include "support/dialoganswer.h"
 #include "support/scriptedprompts.h"
+#include "support/testfiles.h"
 #include "viewer/htmlviewer.h"
 
-#include <QApplication>
-#include <QFile>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
@@ -14,8 +14,6 @@
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
-#include <QTimer>
-#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,20 +27,6 @@ QString CellText(const QTableWidget& grid, int row, int column)
 void SetCell(QTableWidget& grid, int row, int column, const QString& text)
 {
     grid.setItem(row, column, new QTableWidgetItem(text));
-}
-
-void WriteFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray ReadFile(const QString& path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return file.readAll();
 }
 
 class TableWizardTest : public ::testing::Test {
@@ -252,41 +236,16 @@ TEST_F(TableWizardTest, WindowRectangleIsKeptInTheSettingsFile)
     EXPECT_EQ(wizard->size(), QSize(900, 600));
 }
 
-// Answers the wizard from a timer once it shows, as the user would.
-void AnswerWizard(std::function<void(TFM_SetTable&)> answer)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(5);
-    auto polls = std::make_shared<int>(0);
-    QObject::connect(timer, &QTimer::timeout, [timer, polls, answer] {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            auto* wizard = qobject_cast<TFM_SetTable*>(window);
-            if (wizard && wizard->isVisible()) {
-                timer->stop();
-                timer->deleteLater();
-                answer(*wizard);
-                return;
-            }
-        }
-        if (++*polls > 2000) {
-            timer->stop();
-            timer->deleteLater();
-            ADD_FAILURE() << "no table wizard showed";
-        }
-    });
-    timer->start();
-}
-
 TEST_F(TableWizardTest, RunTableWizardReplacesTheLinesOnlyOnOk)
 {
     QStringList lines{QStringLiteral("<table border=0>"), QStringLiteral("<TR><TD>a</TD><TD>b</TD></TR>"),
                       QStringLiteral("</TABLE>")};
     const QStringList original = lines;
-    AnswerWizard([](TFM_SetTable& wizard) { wizard.BitBtn2->click(); });
+    const DialogAnswer<TFM_SetTable> cancel([](TFM_SetTable& wizard) { wizard.BitBtn2->click(); });
     EXPECT_FALSE(RunTableWizard(3, 3, lines, prompts, Path(QStringLiteral("KIVO.INI"))));
     EXPECT_EQ(lines, original);
 
-    AnswerWizard([](TFM_SetTable& wizard) {
+    const DialogAnswer<TFM_SetTable> ok([](TFM_SetTable& wizard) {
         EXPECT_EQ(wizard.SG1->columnCount(), 2);
         wizard.SG1->item(0, 1)->setText(QStringLiteral("B"));
         wizard.BitBtn1->click();
@@ -295,7 +254,7 @@ TEST_F(TableWizardTest, RunTableWizardReplacesTheLinesOnlyOnOk)
     EXPECT_EQ(lines, QStringList({"<TABLE>", "<TR><TD>a</TD><TD>B</TD></TR>", "</TABLE>"}));
 
     QStringList text{QStringLiteral("  <TABLE>")};
-    AnswerWizard([](TFM_SetTable& wizard) {
+    const DialogAnswer<TFM_SetTable> defaults([](TFM_SetTable& wizard) {
         EXPECT_EQ(wizard.SG1->rowCount(), 3);
         wizard.BitBtn1->click();
     });
