@@ -205,7 +205,8 @@ TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
     WriteFile(path, "<H1>Start</H1>");
     TFM_MainForm& form = Start({path});
     form.show();
-    QTRY_COMPARE(form.TabSet1->currentIndex(), 1);
+    QTest::qWaitFor([&] { return form.TabSet1->currentIndex() == 1; });
+    EXPECT_EQ(form.TabSet1->currentIndex(), 1);
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
     EXPECT_GT(form.ViewPage->Document().Count(), 0);
     EXPECT_EQ(form.ViewPage->HistoryMaxCount(), 8);

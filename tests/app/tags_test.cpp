@@ -69,7 +69,7 @@ TEST_F(TagWiring, PullDownButtonsOpenTheirMenus)
         QMenu* menu = form.findChild<QMenu*>(QStringLiteral("Pop") + button->objectName());
         ASSERT_NE(menu, nullptr) << button->objectName().toStdString();
         button->click();
-        QTRY_VERIFY(menu->isVisible());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }));
         menu->hide();
     }
     EXPECT_TRUE(prompts.asked.empty());
@@ -83,7 +83,7 @@ TEST_F(TagWiring, FormatSelectionOpensTheContextMenuWithTheRemoveEntry)
     edit.SetSelection(2, 8);
     ASSERT_TRUE(form.MNU_FmtLine->isEnabled());
     form.MNU_FmtLine->trigger();
-    QTRY_VERIFY(form.PopHTML->isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.PopHTML->isVisible(); }));
     EXPECT_EQ(form.PopHTMLItems.RemoveTag1->text(), QStringLiteral("Remo&ve <I>..</I>"));
     form.PopHTML->hide();
     form.PopHTMLItems.RemoveTag1->trigger();
