@@ -2,7 +2,7 @@
 
 #include <QEvent>
 #include <QPlainTextEdit>
-#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -38,23 +38,41 @@ QTextCharFormat Coloured(const char* colour, bool italic = false)
 
 }  // namespace
 
-HtmlHighlighter::HtmlHighlighter(QPlainTextEdit& editor) : QSyntaxHighlighter(&editor), editor_(editor)
+HtmlHighlighter::HtmlHighlighter(QPlainTextEdit& editor)
+    : QSyntaxHighlighter(&editor), editor_(editor), viewport_(editor.viewport())
 {
     ChooseColours();
     editor_.installEventFilter(this);
-    editor_.viewport()->installEventFilter(this);
-    setDocument(editor_.document());
+    viewport_->installEventFilter(this);
+    SetColouring(true);
+}
+
+template <typename Pass>
+void HtmlHighlighter::Quietly(QTextDocument& document, Pass pass)
+{
+    // Colours change no text: the document's change signals would tell the
+    // editor otherwise (its change event and modified flag). The layout
+    // hears of the new formats directly and repaints.
+    const QSignalBlocker quiet(&document);
+    pass();
 }
 
 void HtmlHighlighter::SetColouring(bool on)
 {
     if (on == Colouring())
         return;
-    // Detaching takes every colour off; attaching reads the lines on the
-    // screen again (the rest stay unread until shown).
-    setDocument(on ? editor_.document() : nullptr);
-    if (on)
-        editor_.viewport()->update();
+    QTextDocument& doc = *editor_.document();
+    Quietly(doc, [&] {
+        if (on) {
+            setDocument(&doc);
+            // Now rather than later, and only the lines on the screen.
+            rehighlight();
+        } else {
+            setDocument(nullptr);
+            doc.markContentsDirty(0, doc.characterCount());
+        }
+    });
+    viewport_->update();
 }
 
 void HtmlHighlighter::ChooseColours()
@@ -106,17 +124,17 @@ void HtmlHighlighter::ColourVisibleLines()
     // Reading goes on from the last line read above it.
     while (unread.previous().isValid() && unread.previous().userState() == kUnread)
         unread = unread.previous();
-    rehighlightBlock(unread);
+    Quietly(*document(), [&] { rehighlightBlock(unread); });
 }
 
 bool HtmlHighlighter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == editor_.viewport() && event->type() == QEvent::Paint) {
+    if (watched == viewport_ && event->type() == QEvent::Paint) {
         ColourVisibleLines();
     } else if (watched == &editor_ && event->type() == QEvent::PaletteChange) {
         ChooseColours();
         if (Colouring())
-            rehighlight();
+            Quietly(*document(), [this] { rehighlight(); });
     }
     return QSyntaxHighlighter::eventFilter(watched, event);
 }

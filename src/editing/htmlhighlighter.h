@@ -2,6 +2,7 @@
 
 #include "editing/htmlclassifier.h"
 
+#include <QPointer>
 #include <QSyntaxHighlighter>
 #include <QTextCharFormat>
 
@@ -9,6 +10,7 @@
 #include <vector>
 
 class QPlainTextEdit;
+class QTextDocument;
 
 // Colours the HTML source in an editor. Only the lines on the screen and a
 // stretch below them are read: a line further down waits (state -1) until
@@ -38,8 +40,11 @@ protected:
 
 private:
     void ChooseColours();
+    template <typename Pass>
+    static void Quietly(QTextDocument& document, Pass pass);
 
     QPlainTextEdit& editor_;
+    QPointer<QWidget> viewport_;
     // The last line that may be read now.
     int lastLineToRead_ = 0;
     std::array<QTextCharFormat, std::size_t(HtmlPieceKind::Ignored) + 1> formats_;
