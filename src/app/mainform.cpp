@@ -91,6 +91,7 @@ void TFM_MainForm::WireCommands()
     WireSettingsCommands();
     WirePreviewCommands();
     WireTableCommands();
+    WireEditorViewCommands();
 }
 
 void TFM_MainForm::FormCreate()

@@ -14,6 +14,7 @@
 #include <vector>
 
 class EditControl;
+class HtmlHighlighter;
 class QAction;
 class QFrame;
 class QLabel;
@@ -143,6 +144,8 @@ public:
     QAction* ViewerFontFixed1 = nullptr;
     QAction* MNU_WordWrap = nullptr;
     QAction* MNU_AutoBR = nullptr;
+    QAction* MNU_Highlight = nullptr;
+    QAction* MNU_LineNumbers = nullptr;
     QAction* MNU_ShowImage = nullptr;
     QAction* MNU_DirBtn = nullptr;
     QAction* MNU_SetBrowser = nullptr;
@@ -257,6 +260,9 @@ private:
     void WirePreviewCommands();
     void CopyTagMenus();
     void WireTableCommands();
+    // Colouring and line numbers of the editor (mainform_editorview.cpp).
+    void WireEditorViewCommands();
+    void ApplyEditorView();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
@@ -278,6 +284,7 @@ private:
     QString appTitle_;
     std::unique_ptr<DocumentFiles> document_;
     std::unique_ptr<PreviewPageController> preview_;
+    HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;
 };
