@@ -245,7 +245,10 @@ void EditControl::FitGutter()
     if (!gutter_)
         return;
     const int width = lineNumbers_ ? gutter_->WidthNeeded() : 0;
-    setViewportMargins(width, 0, 0, 0);
+    // Only a new width lays the editor out again (the count of lines
+    // changes with every line break typed).
+    if (viewportMargins().left() != width)
+        setViewportMargins(width, 0, 0, 0);
     const QRect area = contentsRect();
     gutter_->setGeometry(area.left(), area.top(), width, area.height());
     gutter_->setVisible(lineNumbers_);
