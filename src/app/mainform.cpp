@@ -102,6 +102,7 @@ void TFM_MainForm::WireCommands()
     WireUserTagCommands();
     WireImageCommands();
     WireBodyCommands();
+    WireEditorViewCommands();
 }
 
 void TFM_MainForm::MarkCommandsNotBuilt()

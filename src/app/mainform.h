@@ -15,6 +15,7 @@
 #include <vector>
 
 class EditControl;
+class HtmlHighlighter;
 class QAction;
 class QFrame;
 class QLabel;
@@ -144,6 +145,8 @@ public:
     QAction* ViewerFontFixed1 = nullptr;
     QAction* MNU_WordWrap = nullptr;
     QAction* MNU_AutoBR = nullptr;
+    QAction* MNU_Highlight = nullptr;
+    QAction* MNU_LineNumbers = nullptr;
     QAction* MNU_ShowImage = nullptr;
     QAction* MNU_DirBtn = nullptr;
     QAction* MNU_SetBrowser = nullptr;
@@ -281,6 +284,9 @@ private:
     void WireDirectoryBarCommands();
     void WireToolCommands();
     void WireFormCommands();
+    // Colouring and line numbers of the editor (mainform_editorview.cpp).
+    void WireEditorViewCommands();
+    void ApplyEditorView();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
@@ -302,6 +308,7 @@ private:
     QString appTitle_;
     std::unique_ptr<DocumentFiles> document_;
     std::unique_ptr<PreviewPageController> preview_;
+    HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;
 };

@@ -52,6 +52,8 @@ MainSettings TFM_MainForm::CurrentSettings() const
     s.autoLineBreak = MNU_AutoBR->isChecked();
     s.wordWrap = MNU_WordWrap->isChecked();
     s.showDir = MNU_DirBtn->isChecked();
+    s.highlight = MNU_Highlight->isChecked();
+    s.lineNumbers = MNU_LineNumbers->isChecked();
     s.editorFont = ToSettingsFont(HTML_WINDOW->font(), TextColor(*HTML_WINDOW, QPalette::Text));
     s.showImage = MNU_ShowImage->isChecked();
     s.previewFont = ToSettingsFont(LB_VFONT->font(), TextColor(*LB_VFONT, QPalette::WindowText));
@@ -105,6 +107,9 @@ void TFM_MainForm::LoadSettings()
     PA_DIRBTN->setVisible(s.showDir);
     MNU_WordWrapClick();
     MNU_AutoSave->setChecked(s.autoSave);
+    MNU_Highlight->setChecked(s.highlight);
+    MNU_LineNumbers->setChecked(s.lineNumbers);
+    ApplyEditorView();
 
     if (s.editorFontStored) {
         HTML_WINDOW->setFont(ToQFont(s.editorFont, HTML_WINDOW->font()));

@@ -54,6 +54,8 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.hideCfgBtn = ReadBool(profile, kEditor, QStringLiteral("HIDECFGBTN"), false);
     s.showDir = ReadBool(profile, kEditor, QStringLiteral("ShowDir"), true);
     s.autoSave = ReadBool(profile, kWindows, QStringLiteral("AutoSave"), true);
+    s.highlight = ReadBool(profile, kEditor, QStringLiteral("Highlight"), true);
+    s.lineNumbers = ReadBool(profile, kEditor, QStringLiteral("LineNumbers"), true);
     s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
     KeepReadable(s.editorFont);
@@ -75,6 +77,8 @@ void WriteMainSettings(const Profile& profile, const MainSettings& s)
     WriteBool(profile, kEditor, QStringLiteral("WordWrap"), s.wordWrap);
     WriteBool(profile, kEditor, QStringLiteral("ShowDir"), s.showDir);
     WriteFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
+    WriteBool(profile, kEditor, QStringLiteral("Highlight"), s.highlight);
+    WriteBool(profile, kEditor, QStringLiteral("LineNumbers"), s.lineNumbers);
 
     WriteBool(profile, kPreview, QStringLiteral("Image"), s.showImage);
     WriteFontSetting(profile, s.previewFont, kPreview, kFontPrefix);

@@ -32,6 +32,10 @@ struct MainSettings {
     bool showDir = true;
     bool hideCfgBtn = false;  // read only: for hand-edited files
     SettingsFont editorFont;
+    // Absent keys mean on, so an older settings file gets the coloured,
+    // numbered editor.
+    bool highlight = true;
+    bool lineNumbers = true;
 
     bool showImage = true;
     SettingsFont previewFont;

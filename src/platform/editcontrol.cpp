@@ -1,6 +1,9 @@
 #include "platform/editcontrol.h"
 
+#include "platform/linenumbergutter.h"
+
 #include <QKeyEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -226,4 +229,51 @@ void EditControl::keyPressEvent(QKeyEvent* event)
         return;
     }
     QPlainTextEdit::keyPressEvent(event);
+}
+
+void EditControl::SetLineNumbers(bool on)
+{
+    if (on && !gutter_)
+        gutter_ = new LineNumberGutter(*this);
+    lineNumbers_ = on;
+    FitGutter();
+    viewport()->update();
+}
+
+void EditControl::FitGutter()
+{
+    if (!gutter_)
+        return;
+    const int width = lineNumbers_ ? gutter_->WidthNeeded() : 0;
+    // Only a new width lays the editor out again (the count of lines
+    // changes with every line break typed).
+    if (viewportMargins().left() != width)
+        setViewportMargins(width, 0, 0, 0);
+    const QRect area = contentsRect();
+    gutter_->setGeometry(area.left(), area.top(), width, area.height());
+    gutter_->setVisible(lineNumbers_);
+}
+
+void EditControl::resizeEvent(QResizeEvent* event)
+{
+    QPlainTextEdit::resizeEvent(event);
+    FitGutter();
+}
+
+void EditControl::paintEvent(QPaintEvent* event)
+{
+    if (lineNumbers_) {
+        QPainter painter(viewport());
+        gutter_->PaintCurrentLineMark(painter);
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+void EditControl::changeEvent(QEvent* event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (gutter_ && event->type() == QEvent::FontChange) {
+        gutter_->setFont(font());
+        FitGutter();
+    }
 }

@@ -3,6 +3,8 @@
 #include <QPlainTextEdit>
 #include <QString>
 
+class LineNumberGutter;
+
 // Whether the user can take a change back with Undo. Program insertions are
 // not undoable; typing is.
 enum class UndoMode { Allowed, NotAllowed };
@@ -58,14 +60,29 @@ public:
     int ToDocumentPosition(int position) const;
     int FromDocumentPosition(int documentPosition) const;
 
+    // The line-number gutter and the mark on the caret's line; off at first.
+    void SetLineNumbers(bool on);
+    bool LineNumbers() const { return lineNumbers_; }
+    // The gutter once line numbers were turned on, else none.
+    const LineNumberGutter* Gutter() const { return gutter_; }
+
 protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     // Shift+Enter breaks the line like Enter: the text has no other line break than CR LF.
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void OnContentsChange(int from, int removed, int added);
 
+    // Room at the left for the gutter, when it is shown.
+    void FitGutter();
+    friend class LineNumberGutter;
+
     bool modified_ = false;
+    bool lineNumbers_ = false;
+    LineNumberGutter* gutter_ = nullptr;  // a child widget
 };
 
 // CR LF, lone CR and lone LF all become LF.

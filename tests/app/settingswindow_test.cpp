@@ -3,6 +3,7 @@
 #include "platform/editcontrol.h"
 #include "platform/profile.h"
 #include "restartchild.h"
+#include "support/menuitems.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QProcessEnvironment>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSyntaxHighlighter>
 #include <QToolButton>
 #include <map>
 
@@ -210,6 +212,50 @@ TEST_F(SettingsWindow, OptionCommands)
     EXPECT_EQ(Stored("Editor", "TEXT Size"), "16");
     EXPECT_EQ(Stored("Editor", "TEXT Style"), "0010");
     EXPECT_TRUE(prompts.AllAnswered());
+}
+
+TEST_F(SettingsWindow, ColouringAndLineNumbersAreOptionsKeptInTheFile)
+{
+    WriteIni("[Editor]\r\nWordWrap=0\r\n");  // an older file: both on
+    TFM_MainForm& form = Start();
+    form.show();
+    QAction* colouring = MenuItem(*form.Options1, QStringLiteral("Syntax &Colouring"));
+    QAction* numbers = MenuItem(*form.Options1, QStringLiteral("Line &Numbers"));
+    ASSERT_TRUE(colouring && numbers);
+    EXPECT_TRUE(colouring->isCheckable() && colouring->isChecked() && colouring->isEnabled());
+    EXPECT_TRUE(numbers->isCheckable() && numbers->isChecked() && numbers->isEnabled());
+    EXPECT_TRUE(form.HTML_WINDOW->LineNumbers());
+    EXPECT_EQ(form.HTML_WINDOW->document()->findChildren<QSyntaxHighlighter*>().size() +
+                  form.HTML_WINDOW->findChildren<QSyntaxHighlighter*>().size(),
+              1);
+    EXPECT_NE(form.HTML_WINDOW->findChild<QSyntaxHighlighter*>()->document(), nullptr);
+
+    {
+        QFile page(Path(QStringLiteral("page.htm")));
+        ASSERT_TRUE(page.open(QIODevice::WriteOnly));
+        page.write("<B>bold</B>\r\n<!-- note -->\r\n");
+    }
+    form.Document().LoadHtmlFile(Path(QStringLiteral("page.htm")));
+    form.HTML_WINDOW->SetModified(false);
+    ASSERT_FALSE(form.Document().DocumentModified());
+    colouring->trigger();
+    numbers->trigger();
+    EXPECT_EQ(form.HTML_WINDOW->findChild<QSyntaxHighlighter*>()->document(), nullptr);
+    EXPECT_FALSE(form.HTML_WINDOW->LineNumbers());
+    // Neither counts as a change of the document.
+    EXPECT_FALSE(form.Document().DocumentModified());
+    EXPECT_FALSE(form.HTML_WINDOW->Modified());
+
+    form.MNU_SaveSetting->trigger();
+    EXPECT_EQ(Stored("Editor", "Highlight"), "0");
+    EXPECT_EQ(Stored("Editor", "LineNumbers"), "0");
+    window.reset();
+
+    TFM_MainForm& again = Start();
+    EXPECT_FALSE(MenuItem(*again.Options1, QStringLiteral("Syntax &Colouring"))->isChecked());
+    EXPECT_FALSE(MenuItem(*again.Options1, QStringLiteral("Line &Numbers"))->isChecked());
+    EXPECT_FALSE(again.HTML_WINDOW->LineNumbers());
+    EXPECT_EQ(again.HTML_WINDOW->findChild<QSyntaxHighlighter*>()->document(), nullptr);
 }
 
 TEST_F(SettingsWindow, ClosingSavesOnlyWithAutoSave)

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QStringView>
+
+#include <vector>
+
+// What a piece of the source is, read the way the preview reads it: every
+// "<" outside a tag starts one, a ">" inside quotes still ends the tag,
+// "<!" starts a comment or declaration anywhere (even inside a tag), an
+// entity is one only when the preview turns it into a character, and the
+// content of a TEXTAREA is text up to its end tag.
+enum class HtmlPieceKind {
+    Text,
+    TagMark,         // "<", "</", ">"
+    TagName,         // with the heading level of H1 to H6
+    AttributeName,
+    AttributeValue,  // with its "=" and quotes
+    Entity,
+    Comment,
+    Declaration,     // "<!DOCTYPE ...>" and every other "<!" without "--"
+    Ignored,         // inside a tag but read by nobody, and a ">" outside a tag
+};
+
+struct HtmlPiece {
+    int start = 0;
+    int length = 0;
+    HtmlPieceKind kind = HtmlPieceKind::Text;
+};
+
+// Where the reading stands at a line break, so that the next line goes on
+// from there. Never negative.
+using HtmlLineState = int;
+constexpr HtmlLineState kHtmlDocumentStart = 0;
+
+// Splits one line (without its line break) into pieces that cover it from
+// start to end, neighbours of the same kind joined, starting from the state
+// the line before ended in; returns the state this line ends in.
+HtmlLineState ClassifyHtmlLine(QStringView line, HtmlLineState state, std::vector<HtmlPiece>& pieces);
