@@ -190,6 +190,8 @@ QWidget* TListBoxFormControlObj::MakeWidget(QWidget* panel)
     Prepare(list, ControlFont(Owner));
     list->setSelectionMode(Multiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
+    // A long option is cut at the edge, as in a classic list, not shortened with dots.
+    list->setTextElideMode(Qt::ElideNone);
     list->setFrameShape(QFrame::Box);
     list->setLineWidth(1);
     QObject::connect(list, &QListWidget::itemSelectionChanged, list, [this, list] {
