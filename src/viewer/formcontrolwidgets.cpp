@@ -87,13 +87,10 @@ void Prepare(QWidget* widget, const QFont& font)
 
 TFormControlObj::~TFormControlObj()
 {
-    // Later, not now: the document may be emptied from a handler the widget
-    // is still inside.
-    if (TheControl) {
-        TheControl->disconnect();
-        TheControl->hide();
-        TheControl->deleteLater();
-    }
+    // At once: a deferred delete per widget makes every later one search the
+    // whole event queue. No handler of a control empties the document while
+    // it runs, since submissions reach the host through the event queue.
+    delete TheControl.data();
 }
 
 void TFormControlObj::CreateWidget(QWidget* panel)

@@ -20,18 +20,9 @@ void ForEachControl(const TSectionList& document, Visit visit)
 
 } // namespace
 
-void CreateFormWidgets(TSectionList& document, QWidget* panel, QWidget* tabBefore)
+void CreateFormWidgets(TSectionList& document, QWidget* panel)
 {
-    QWidget* previous = tabBefore;
-    ForEachControl(document, [&](TFormControlObj& control) {
-        control.CreateWidget(panel);
-        QWidget* widget = control.Widget();
-        if (!widget)
-            return;
-        if (previous)
-            QWidget::setTabOrder(previous, widget);
-        previous = widget;
-    });
+    ForEachControl(document, [&](TFormControlObj& control) { control.CreateWidget(panel); });
 }
 
 bool HasFormWidgets(const TSectionList& document)

@@ -10,9 +10,9 @@ class TSectionList;
 
 // The live widgets of a document's form controls on the viewer's panel.
 
-// Makes a hidden widget for every visible control, in document order, which
-// is also the Tab order, starting after tabBefore.
-void CreateFormWidgets(TSectionList& document, QWidget* panel, QWidget* tabBefore);
+// Makes a hidden widget for every visible control. Tab order is the viewer's
+// own walk in document order, not the window's focus chain.
+void CreateFormWidgets(TSectionList& document, QWidget* panel);
 bool HasFormWidgets(const TSectionList& document);
 // Moves every control the last drawing placed to its place and shows it;
 // after a drawing of the whole view, hides every control it did not place.

@@ -110,7 +110,7 @@ void THTMLViewer::LoadFileSteps(const QString& fileName)
 
     StartLoad();
     const std::exception_ptr error = document_.ParseWith([&](HtmlParser& parser) { parser.ParseBuffer(bytes); });
-    CreateFormWidgets(document_.Doc, panel_, this);
+    CreateFormWidgets(document_.Doc, panel_);
     const QString previousFile = currentFile_;
     currentFile_ = QFileInfo(name).absoluteFilePath();
     Layout();
@@ -143,7 +143,7 @@ void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
     ProcessingGuard guard(*this);
     StartLoad();
     const std::exception_ptr error = document_.ParseWith(run);
-    CreateFormWidgets(document_.Doc, panel_, this);
+    CreateFormWidgets(document_.Doc, panel_);
     currentFile_.clear();
     Layout();
     SetHScroll(0);

@@ -39,9 +39,14 @@ bool THTMLViewer::FocusNextFormControl(bool next)
     } else if (focus == this && next) {
         target = controls.front();
     }
-    // Past either end the focus leaves the page as it came in.
-    if (!target)
-        return false;
+    if (!target) {
+        if (!current)
+            return false;
+        // Past either end the focus leaves the page: back to the viewer, or
+        // on to whatever follows the viewer in the window.
+        setFocus(Qt::OtherFocusReason);
+        return next ? QWidget::focusNextPrevChild(true) : true;
+    }
 
     if (target->Widget()->isHidden()) {
         const int top = FormControlDocumentY(document_, measure_, *target);
