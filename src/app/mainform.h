@@ -187,6 +187,7 @@ public:
     void ViewPageProcessing(bool processingOn);
     void ViewPageHotSpotCovered(const QString& url);
     void ViewPageHotSpotClick(const QString& url, bool& handled);
+    void ViewPageFormSubmit(const QString& action, const QString& method, const QStringList& results);
     void BT_EditCurrentClick();
     void MNU_ShowImageClick();
     void ViewerFont1Click();

@@ -5,6 +5,7 @@
 #include "platform/editcontrol.h"
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
+#include "viewer/submitform.h"
 
 #include <QAction>
 #include <QLabel>
@@ -66,6 +67,10 @@ void TFM_MainForm::WirePreviewCommands()
         Run([&] { ViewPageHotSpotClick(url, handled); });
     });
     connect(ViewPage, &THTMLViewer::OnError, this, [this](const QString& message) { UserPrompts().ShowError(message); });
+    connect(ViewPage, &THTMLViewer::OnFormSubmit, this,
+            [this](const QString& action, const QString& method, const QStringList& results) {
+                Run([&] { ViewPageFormSubmit(action, method, results); });
+            });
 }
 
 void TFM_MainForm::ApplyPreviewSettings()
@@ -149,6 +154,13 @@ void TFM_MainForm::ViewPageHotSpotCovered(const QString& url)
 void TFM_MainForm::ViewPageHotSpotClick(const QString& url, bool& handled)
 {
     preview_->LinkClicked(url, handled);
+}
+
+void TFM_MainForm::ViewPageFormSubmit(const QString& action, const QString& method, const QStringList& results)
+{
+    TSubmitForm SubmitForm(this);
+    SubmitForm.ShowSubmission(action, method, results);
+    SubmitForm.exec();
 }
 
 void TFM_MainForm::BT_EditCurrentClick()

@@ -60,6 +60,12 @@ void TEditFormControlObj::SetHeightWidth(Canvas& canvas)
     Height = 20;
 }
 
+void TEditFormControlObj::ResetToValue()
+{
+    Text = Value;
+    ShowState();
+}
+
 bool TEditFormControlObj::GetSubmission(int index, QString& entry)
 {
     if (index != 0)
@@ -92,6 +98,12 @@ TCheckableFormControlObj::TCheckableFormControlObj(TSectionList* owner, ThtmlFor
 {
     InitChecked = attributes.Has(TagSymbol::CheckedSy);
     Checked = InitChecked;
+}
+
+void TCheckableFormControlObj::ResetToValue()
+{
+    Checked = InitChecked;
+    ShowState();
 }
 
 bool TCheckableFormControlObj::GetSubmission(int index, QString& entry)
@@ -163,6 +175,7 @@ void TListBoxFormControlObj::ResetToValue()
     }
     if (CurrentItem < 0 && !Options.empty())
         CurrentItem = 0;
+    ShowState();
 }
 
 bool TListBoxFormControlObj::GetSubmission(int index, QString& entry)
@@ -196,6 +209,7 @@ void TComboFormControlObj::ResetToValue()
     for (size_t i = 0; i < Options.size(); ++i)
         if (Options[i].Selected)
             CurrentItem = int(i);
+    ShowState();
 }
 
 bool TComboFormControlObj::GetSubmission(int index, QString& entry)
@@ -225,6 +239,23 @@ void TTextAreaFormControlObj::SetHeightWidth(Canvas& canvas)
     SelectControlFont(canvas, Owner);
     Height = HeightOfA(canvas) * Rows + 5;
     Width = WidthOfA(canvas) * Cols + 5;
+}
+
+void TTextAreaFormControlObj::ResetToValue()
+{
+    Lines = InitialLines;
+    ShowState();
+}
+
+QStringList TTextAreaFormControlObj::SplitLines(const QString& text)
+{
+    if (text.isEmpty())
+        return {};
+    QStringList lines = text.split(QLatin1Char('\n'));
+    // The caret's line after a final line break holds nothing yet.
+    if (lines.size() > 1 && lines.back().isEmpty())
+        lines.removeLast();
+    return lines;
 }
 
 bool TTextAreaFormControlObj::GetSubmission(int index, QString& entry)
@@ -289,4 +320,30 @@ void ThtmlForm::Submit(const QString& extra) const
 {
     if (Owner && Owner->Host)
         Owner->Host->SubmitForm(Action, Method, CollectSubmission(extra));
+}
+
+void ThtmlForm::ResetControls()
+{
+    for (const auto& control : ControlList)
+        control->ResetToValue();
+}
+
+void ThtmlForm::EnterPressed()
+{
+    if (NonHiddenCount == 1)
+        Submit(QString());
+}
+
+void ThtmlForm::UncheckRadioGroup(const TRadioButtonFormControlObj& clicked)
+{
+    if (clicked.Name.isEmpty())
+        return;
+    for (const auto& control : ControlList) {
+        auto* radio = dynamic_cast<TRadioButtonFormControlObj*>(control.get());
+        if (radio && radio != &clicked && radio->Checked
+            && radio->Name.compare(clicked.Name, Qt::CaseInsensitive) == 0) {
+            radio->Checked = false;
+            radio->ShowState();
+        }
+    }
 }

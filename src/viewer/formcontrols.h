@@ -2,21 +2,35 @@
 
 #include "viewer/htmlsymbols.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
 #include <memory>
 #include <vector>
 
 class Canvas;
 class TSectionList;
 class ThtmlForm;
+class TRadioButtonFormControlObj;
 
-// The controls of a form as the document holds them. Their platform widgets
-// come with the live preview; here they carry their data and their size.
+// The controls of a form as the document holds them. Each carries its state
+// (what is typed, ticked or chosen) itself; in a live preview a Qt widget on
+// the paint panel shows that state and writes the user's changes back, so a
+// submission reads the same fields with or without a window.
 class TFormControlObj {
 public:
     TFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
-    virtual ~TFormControlObj() = default;
+    virtual ~TFormControlObj();
+    TFormControlObj(const TFormControlObj&) = delete;
+    TFormControlObj& operator=(const TFormControlObj&) = delete;
+
+    // Makes the widget that shows the control, hidden, on the panel; hidden
+    // fields have none.
+    void CreateWidget(QWidget* panel);
+    QWidget* Widget() const { return TheControl.data(); }
+    // Puts the control's state into its widget, when it has one.
+    virtual void ShowState() {}
 
     virtual void ResetToValue() {}
     virtual bool GetSubmission(int /*index*/, QString& /*entry*/) { return false; }
@@ -35,6 +49,12 @@ public:
     int Left = 0;                // placed by drawing
     int Top = -400;
     bool Shown = false;
+
+protected:
+    // The widget for this kind of control, hidden, with its signals wired.
+    virtual QWidget* MakeWidget(QWidget* /*panel*/) { return nullptr; }
+
+    QPointer<QWidget> TheControl;
 };
 
 class THiddenFormControlObj : public TFormControlObj {
@@ -48,9 +68,11 @@ class TEditFormControlObj : public TFormControlObj {
 public:
     TEditFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
     void SetHeightWidth(Canvas& canvas) override;
-    void ResetToValue() override { Text = Value; }
+    void ResetToValue() override;
     bool GetSubmission(int index, QString& entry) override;
     const char* KindName() const override { return Password ? "password" : "edit"; }
+    QWidget* MakeWidget(QWidget* panel) override;
+    void ShowState() override;
 
     int EditSize = 20;
     bool Password = false;
@@ -63,6 +85,9 @@ public:
                           bool reset);
     void SetHeightWidth(Canvas& canvas) override;
     const char* KindName() const override { return IsReset ? "reset" : "submit"; }
+    // What the button does when clicked: reset or submit its form.
+    void Click();
+    QWidget* MakeWidget(QWidget* panel) override;
 
     bool IsReset = false;
 };
@@ -71,8 +96,9 @@ public:
 class TCheckableFormControlObj : public TFormControlObj {
 public:
     TCheckableFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
-    void ResetToValue() override { Checked = InitChecked; }
+    void ResetToValue() override;
     bool GetSubmission(int index, QString& entry) override;
+    void ShowState() override;
 
     bool InitChecked = false;
     bool Checked = false;
@@ -83,6 +109,7 @@ public:
     TCheckBoxFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
     void SetHeightWidth(Canvas& canvas) override;
     const char* KindName() const override { return "checkbox"; }
+    QWidget* MakeWidget(QWidget* panel) override;
 };
 
 class TRadioButtonFormControlObj : public TCheckableFormControlObj {
@@ -90,6 +117,9 @@ public:
     using TCheckableFormControlObj::TCheckableFormControlObj;
     void SetHeightWidth(Canvas& canvas) override;
     const char* KindName() const override { return "radio"; }
+    // The user picked this button: it is on, and so is no other of its group.
+    void Click();
+    QWidget* MakeWidget(QWidget* panel) override;
 };
 
 struct TOptionObj {
@@ -107,6 +137,8 @@ public:
     void ResetToValue() override;
     bool GetSubmission(int index, QString& entry) override;
     const char* KindName() const override { return "listbox"; }
+    QWidget* MakeWidget(QWidget* panel) override;
+    void ShowState() override;
 
     int ListSize = -1;
     bool Multiple = false;
@@ -123,6 +155,8 @@ public:
     void ResetToValue() override;
     bool GetSubmission(int index, QString& entry) override;
     const char* KindName() const override { return "combo"; }
+    QWidget* MakeWidget(QWidget* panel) override;
+    void ShowState() override;
 };
 
 class TTextAreaFormControlObj : public TFormControlObj {
@@ -130,10 +164,14 @@ public:
     TTextAreaFormControlObj(TSectionList* owner, ThtmlForm* form, int position, const TAttributeList& attributes);
     void AddLine(const QString& line) { InitialLines << line; }
     void SetHeightWidth(Canvas& canvas) override;
-    void ResetToValue() override { Lines = InitialLines; }
+    void ResetToValue() override;
     bool GetSubmission(int index, QString& entry) override;
     const char* KindName() const override { return "textarea"; }
     bool OnBaseline() const override { return false; }
+    // The lines of a text as the area counts them: a last empty line is not one.
+    static QStringList SplitLines(const QString& text);
+    QWidget* MakeWidget(QWidget* panel) override;
+    void ShowState() override;
 
     int Rows = 5;
     int Cols = 30;
@@ -155,6 +193,12 @@ public:
     QStringList CollectSubmission(const QString& extra) const;
     // Hands the form's entries, the extra one last, to the document's host.
     void Submit(const QString& extra) const;
+    // Every control back to the state the page gave it.
+    void ResetControls();
+    // Enter in a field: submits when the field is the form's only visible control.
+    void EnterPressed();
+    // Turns off every other radio button of the form with this name, in any case.
+    void UncheckRadioGroup(const TRadioButtonFormControlObj& clicked);
 
     TSectionList* Owner;
     QString Method = QStringLiteral("Get");

@@ -2,6 +2,7 @@
 
 #include "platform/busycursor.h"
 #include "platform/kivoerror.h"
+#include "viewer/formplacement.h"
 #include "viewer/htmlviewerhost.h"
 #include "viewer/paintpanel.h"
 #include "viewer/syscolors.h"
@@ -64,6 +65,9 @@ THTMLViewer::~THTMLViewer()
 {
     // Layout may still report while the members go; nobody is there to tell.
     document_.SetHost(nullptr);
+    // The form widgets go while the document and the viewer are whole: a
+    // focused one leaving moves the focus, which asks the viewer.
+    delete std::exchange(panel_, nullptr);
 }
 
 // ---- Loading ----------------------------------------------------------
@@ -106,6 +110,7 @@ void THTMLViewer::LoadFileSteps(const QString& fileName)
 
     StartLoad();
     const std::exception_ptr error = document_.ParseWith([&](HtmlParser& parser) { parser.ParseBuffer(bytes); });
+    CreateFormWidgets(document_.Doc, panel_);
     const QString previousFile = currentFile_;
     currentFile_ = QFileInfo(name).absoluteFilePath();
     Layout();
@@ -138,6 +143,7 @@ void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
     ProcessingGuard guard(*this);
     StartLoad();
     const std::exception_ptr error = document_.ParseWith(run);
+    CreateFormWidgets(document_.Doc, panel_);
     currentFile_.clear();
     Layout();
     SetHScroll(0);
@@ -242,6 +248,9 @@ int THTMLViewer::HScrollMax() const
 
 void THTMLViewer::RepaintPanel()
 {
+    // The widgets move before the paint, so text and controls scroll together.
+    if (!layingOut_ && HasFormWidgets(document_.Doc))
+        PlaceFormWidgets(document_, measure_, panel_->rect(), hPos_, vPos_);
     panel_->update();
 }
 

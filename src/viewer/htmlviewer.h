@@ -141,6 +141,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    // Tab walks the page's form controls in document order, scrolling to
+    // each one that is out of view.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     friend class TPaintPanel;
@@ -175,6 +178,7 @@ private:
     void FollowLink(const TUrlTarget& link);
     void Report(const std::exception& error);
     void DeliverFormSubmit();
+    bool FocusNextFormControl(bool next);
 
     std::unique_ptr<DocumentHost> host_;
     HtmlDocument document_;

@@ -2,6 +2,7 @@
 #include "viewer/htmlviewer.h"
 
 #include "platform/kivoerror.h"
+#include "viewer/formplacement.h"
 #include "viewer/paintpanel.h"
 #include "viewer/syscolors.h"
 
@@ -61,6 +62,8 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
             document_.Paint(image, clip, hPos_, vPos_);
         }
         painter.drawImage(clip.topLeft(), offscreen);
+        if (HasFormWidgets(document_.Doc))
+            ShowPlacedFormWidgets(document_.Doc, clip.contains(panel_->rect()));
     } catch (const std::exception& error) {
         painter.fillRect(clip, document_.Doc.Background);
         // Told later: a handler showing a box must not run inside a paint.

@@ -123,10 +123,15 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             case LinePiece::Kind::Control: {
                 TFormControlObj& control = *p.control;
                 const int bottom = control.OnBaseline() ? baseline : textTop + line.LineHt;
-                control.Left = cx;
-                control.Top = bottom - control.Height;
-                control.Shown = true;
-                DrawControl(canvas, control, cx, control.Top, doc->Printing);
+                // A printing copy shares the controls: it must not move the screen's widgets.
+                if (!doc->Printing) {
+                    control.Left = cx;
+                    control.Top = bottom - control.Height;
+                    control.Shown = true;
+                }
+                // On screen the control's own widget stands there.
+                if (doc->Printing || !control.Widget())
+                    DrawControl(canvas, control, cx, bottom - control.Height, doc->Printing);
                 cx += control.Width;
                 break;
             }

@@ -1,12 +1,18 @@
+#include "common/caretlines.h"
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
+#include "support/dialoganswer.h"
 #include "support/testfiles.h"
-#include "common/caretlines.h"
+#include "viewer/formcontrols.h"
 #include "viewer/htmlviewer.h"
+#include "viewer/submitform.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -234,6 +240,36 @@ TEST_F(PreviewPage, ViewerFontsComeFromTheFontDialog)
 
     form.MNU_ShowImage->trigger();
     EXPECT_FALSE(form.ViewPage->ViewImages());
+}
+
+TEST_F(PreviewPage, ASubmittedFormShowsItsEntriesInTheResultWindow)
+{
+    TFM_MainForm& form = Start();
+    form.HTML_WINDOW->SetText(QStringLiteral("<FORM ACTION=\"mail.cgi\" METHOD=Post><INPUT NAME=who VALUE=me>"
+                                             "<INPUT TYPE=submit NAME=go VALUE=Send></FORM>"));
+    form.show();
+    form.TabSet1->setCurrentIndex(1);
+    const auto& controls = form.ViewPage->Document().htmlFormList.at(0)->ControlList;
+    auto* send = qobject_cast<QPushButton*>(controls.at(1)->Widget());
+    ASSERT_TRUE(send);
+
+    QString action, method;
+    QStringList entries;
+    bool shown = false;
+    DialogAnswer<TSubmitForm> answer([&](TSubmitForm& window) {
+        shown = true;
+        action = window.ActionText->text();
+        method = window.MethodText->text();
+        for (int i = 0; i < window.ResultBox->count(); ++i)
+            entries << window.ResultBox->item(i)->text();
+        window.Button1->click();
+    });
+    send->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return shown; }));
+    EXPECT_EQ(action, "mail.cgi");
+    EXPECT_EQ(method, "Post");
+    EXPECT_EQ(entries, QStringList({"who=me", "go=Send"}));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace
