@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <algorithm>
 
 namespace {
 
@@ -16,6 +17,18 @@ bool IsPictureExtension(const QString& path)
         return false;
     return ext == QLatin1String("gif") || ext == QLatin1String("png") || ext == QLatin1String("jpg")
         || ext == QLatin1String("jpeg") || ext == QLatin1String("bmp");
+}
+
+// Qt's JPEG reader fills the rows of a cut-off file with grey and calls it
+// read; a complete file has its end-of-image marker near its end.
+bool JpegLooksComplete(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const qint64 tail = std::min<qint64>(file.size(), 64 * 1024);
+    file.seek(file.size() - tail);
+    return file.read(tail).contains(QByteArrayView("\xFF\xD9", 2));
 }
 
 void CapDecodeSize()
@@ -62,6 +75,8 @@ QImage LoadImageFile(const QString& path)
     const QSize size = reader.size();
     if (size.isValid()
         && qint64(size.width()) * size.height() * 4 > qint64(kPictureDecodeLimitMB) * 1024 * 1024)
+        return QImage();
+    if (reader.format() == "jpeg" && !JpegLooksComplete(path))
         return QImage();
     QImage image;
     if (!reader.read(&image) || image.isNull())

@@ -71,6 +71,12 @@ TEST_F(PictureFiles, BadPicturesGiveNothingAndNeverAGiantAllocation)
     const QByteArray png = Encoded(Solid(64, 64, Qt::red), "png");
     QByteArray huge = png;   // the header's size fields, with a checksum nobody checks first
     huge.replace(16, 8, QByteArray::fromHex("00004E2000004E20"));
+    QImage pattern(64, 64, QImage::Format_RGB32);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            pattern.setPixel(x, y, qRgb(x * 4, y * 4, (x * y) & 0xFF));
+    const QByteArray jpeg = Encoded(pattern, "jpg");
+    EXPECT_FALSE(LoadImageFile(Put("whole.jpg", jpeg)).isNull());
     QByteArray hugeGif = FourColourGif();
     hugeGif.replace(6, 4, QByteArray::fromHex("204E204E"));
     const std::pair<const char*, QByteArray> bad[] = {
@@ -79,6 +85,7 @@ TEST_F(PictureFiles, BadPicturesGiveNothingAndNeverAGiantAllocation)
         {"header.png", png.left(30)},
         {"cut.gif", FourColourGif().left(25)},
         {"noise.jpg", QByteArray(500, '\x5A')},
+        {"cut.jpg", jpeg.left(jpeg.size() * 2 / 3)},
         {"huge.png", huge},
         {"huge.gif", hugeGif},
     };
