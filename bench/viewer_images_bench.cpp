@@ -133,19 +133,21 @@ void BM_PhotographScrollRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_PhotographScrollRepaint)->Unit(benchmark::kMillisecond);
 
-// What every paint cost if the full picture were scaled each time.
+// What every paint cost if the full picture were scaled each time: sampled
+// (argument 0) or smoothed as the kept copy is (argument 1).
 void BM_PhotographScaledAtEveryPaint(benchmark::State& state)
 {
     const QImage photo = LoadImageFile(Folder().dir.filePath("photo.jpg"));
     QImage view(kViewWidth, kViewHeight, QImage::Format_RGB32);
     for (auto _ : state) {
         QPainter painter(&view);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, state.range(0) != 0);
         painter.fillRect(view.rect(), Qt::white);
         painter.drawImage(QRect(10, 150, 400, 300), photo);
         painter.end();
         benchmark::DoNotOptimize(view.constBits());
     }
 }
-BENCHMARK(BM_PhotographScaledAtEveryPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PhotographScaledAtEveryPaint)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
