@@ -16,7 +16,7 @@ void HeadlessHost::ReportError(const QString& message)
     std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-QImage HeadlessHost::LoadPicture(const QString&)
+QImage HeadlessHost::LoadPicture(const QString&, QColor&)
 {
     return QImage();
 }

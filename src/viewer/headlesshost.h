@@ -13,7 +13,7 @@ public:
     HeadlessHost(const HtmlDocument& document, const QString& fileName);
 
     void ReportError(const QString& message) override;
-    QImage LoadPicture(const QString& source) override;
+    QImage LoadPicture(const QString& source, QColor& transparentColor) override;
     void BackgroundChanged(QColor color) override;
     void SubmitForm(const QString& action, const QString& method, const QStringList& results) override;
     QString ExpandLinkName(const QString& link) const override;

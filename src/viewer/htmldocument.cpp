@@ -1,6 +1,8 @@
 #include "viewer/htmldocument.h"
 
 #include "platform/kivoerror.h"
+#include "viewer/imagecache.h"
+#include "viewer/imageloader.h"
 #include "viewer/qtcanvas.h"
 #include "viewer/viewerhost.h"
 
@@ -41,8 +43,9 @@ void HtmlDocument::Clear()
     ParseError.clear();
     Height = 0;
     ScrollWidth = 0;
-    backgroundPicturePath_.clear();
-    backgroundPicture_ = QImage();
+    backgroundFetched_ = false;
+    backgroundPicture_.reset();
+    Doc.BitmapList->AgeImages();
 }
 
 void HtmlDocument::KeepParseError(std::exception_ptr error)
@@ -109,20 +112,16 @@ void HtmlDocument::PaintBackgroundPicture(QPainter& painter, const QRect& clip, 
 
 const QImage* HtmlDocument::BackgroundPicture()
 {
-    const QString source = Doc.BackgroundName;
-    if (source.isEmpty())
+    if (Doc.BackgroundName.isEmpty())
         return nullptr;
-    ViewerHost* host = Doc.Host;
-    const QString path = host ? host->ExpandLinkName(source) : source;
-    if (path != backgroundPicturePath_) {
-        backgroundPicturePath_ = path;
-        backgroundPicture_ = QImage(path);
-        if (backgroundPicture_.isNull() && host)
-            backgroundPicture_ = host->LoadPicture(source);
+    if (!backgroundFetched_) {
+        backgroundFetched_ = true;
+        int mode = NoTransparency;
+        backgroundPicture_ = Doc.BitmapList->GetImage(Doc.BackgroundName, mode, Doc.Host);
     }
-    if (backgroundPicture_.isNull() || backgroundPicture_.width() < 1 || backgroundPicture_.height() < 1)
+    if (!backgroundPicture_ || backgroundPicture_->Bitmap.isNull())
         return nullptr;
-    return &backgroundPicture_;
+    return &backgroundPicture_->Bitmap;
 }
 
 QImage HtmlDocument::Render(int windowWidth)

@@ -9,8 +9,10 @@
 #include <QStringList>
 #include <exception>
 #include <functional>
+#include <memory>
 
 class Canvas;
+class TBitmapItem;
 class QPainter;
 class ViewerHost;
 
@@ -32,7 +34,8 @@ public:
     // caller's fonts set). An error the parser throws is returned, not thrown,
     // so the caller may lay out and show what was read first.
     std::exception_ptr ParseWith(const std::function<void(HtmlParser&)>& run);
-    // Forgets the document, its layout and its background picture.
+    // Forgets the document, its layout and its background picture; the
+    // cached pictures grow one load older.
     void Clear();
 
     // Lays the document out for a window of this client width (the text
@@ -44,8 +47,8 @@ public:
     // The whole document laid out and painted at that window width.
     QImage Render(int windowWidth);
 
-    // The background picture, read once per load and per expanded path;
-    // none when there is no usable one.
+    // The background picture, fetched through the image cache once per
+    // load; none when there is no usable one.
     const QImage* BackgroundPicture();
 
     // Space left of and right of the text inside the window.
@@ -66,6 +69,6 @@ private:
     void KeepParseError(std::exception_ptr error);
     void PaintBackgroundPicture(QPainter& painter, const QRect& clip, int scrollX, int scrollY);
 
-    QString backgroundPicturePath_;
-    QImage backgroundPicture_;
+    bool backgroundFetched_ = false;
+    std::shared_ptr<TBitmapItem> backgroundPicture_;
 };

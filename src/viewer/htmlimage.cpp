@@ -1,15 +1,11 @@
 #include "viewer/htmlimage.h"
 
+#include "viewer/builtinpictures.h"
 #include "viewer/canvas.h"
+#include "viewer/imagecache.h"
 #include "viewer/sectionlist.h"
 
-#include <QImage>
-
-namespace {
-
-constexpr int kPlaceholderSize = 32;
-
-} // namespace
+#include <algorithm>
 
 TImageObj::TImageObj(TSectionList* owner, int position, const TAttributeList& attributes)
     : Owner(owner), Pos(position)
@@ -55,119 +51,65 @@ TImageObj::TImageObj(TSectionList* owner, const TImageObj& other) : TImageObj(ot
     MapName.clear();
 }
 
+bool TImageObj::ShowsPlaceholder() const
+{
+    return !Owner->ShowImages || Broken || !Bitmap;
+}
+
 void TImageObj::SizeImage(Canvas& canvas, bool insideLink)
 {
-    // Pictures are not decoded yet: every image shows as a framed stand-in of
-    // its declared size (or the placeholder's) with its ALT text.
-    if (SpecWidth > 0 && SpecHeight > 0) {
+    const bool show = Owner->ShowImages;
+    if (show && !Bitmap && !Broken) {
+        if (HasSource && Owner->BitmapList)
+            Bitmap = Owner->BitmapList->GetImage(Source, Transparent, Owner->Host);
+        Broken = !Bitmap;
+    }
+    const bool placeholder = ShowsPlaceholder();
+    if (!show) {
+        ImageWidth = ImagesOffPicture().width();
+        ImageHeight = ImagesOffPicture().height();
+    } else if (placeholder) {
+        ImageWidth = BrokenImagePicture().width();
+        ImageHeight = BrokenImagePicture().height();
+    } else if (SpecWidth > 0 && SpecHeight > 0) {
         ImageWidth = SpecWidth;
         ImageHeight = SpecHeight;
     } else {
-        ImageWidth = kPlaceholderSize;
-        ImageHeight = kPlaceholderSize;
+        ImageWidth = Bitmap->Bitmap.width();
+        ImageHeight = Bitmap->Bitmap.height();
     }
-    Bordered = HasAlt || insideLink;
+    const bool altText = HasAlt && !Alt.isEmpty();
+    Bordered = (show && insideLink && !NoBorder) || (placeholder && (altText || insideLink));
     ObjWidth = ImageWidth;
     ObjHeight = ImageHeight;
     if (Bordered) {
         ObjWidth += 2;
         ObjHeight += 2;
     }
-    if (HasAlt && !Alt.isEmpty() && !(SpecWidth > 0)) {
+    if (placeholder && altText) {
         ObjWidth += canvas.TextWidth(Alt) + 4;
         ObjHeight = std::max(ObjHeight, canvas.Metrics().height);
     }
 }
 
-void TImageObj::DrawImage(Canvas& canvas, int x, int y)
+void TImageObj::DrawImage(Canvas& canvas, int x, int y, QColor color)
 {
-    const QRect box(x, y, ImageWidth, ImageHeight);
-    const QRect inner = Bordered ? box.translated(1, 1) : box;
     if (Bordered)
-        canvas.FrameRect(QRect(x, y, ObjWidth, ObjHeight), QColor(0, 0, 0));
-    // A sunken grey frame where the picture will be.
-    canvas.FillRect(inner, QColor(0xE0, 0xE0, 0xE0));
-    canvas.Line(inner.left(), inner.top(), inner.right(), inner.top(), QColor(0x80, 0x80, 0x80));
-    canvas.Line(inner.left(), inner.top(), inner.left(), inner.bottom(), QColor(0x80, 0x80, 0x80));
-    canvas.Line(inner.left(), inner.bottom(), inner.right(), inner.bottom(), QColor(0xFF, 0xFF, 0xFF));
-    canvas.Line(inner.right(), inner.top(), inner.right(), inner.bottom(), QColor(0xFF, 0xFF, 0xFF));
-    if (HasAlt && !Alt.isEmpty()) {
-        const QColor color = Owner ? Owner->FontColor : QColor(0, 0, 0);
-        if (SpecWidth > 0) {
-            canvas.TextOutClipped(inner.left() + 3, inner.top() + 2, inner.adjusted(1, 1, -1, -1), Alt, color);
-        } else {
-            canvas.TextOut(inner.right() + 3, y + 1, Alt, color);
-        }
+        canvas.FrameRect(QRect(x, y, ObjWidth, ObjHeight), color);
+    const int left = Bordered ? x + 1 : x;
+    const int top = Bordered ? y + 1 : y;
+    const QRect target(left, top, ImageWidth, ImageHeight);
+    if (ShowsPlaceholder()) {
+        canvas.DrawImage(target, Owner->ShowImages ? BrokenImagePicture() : ImagesOffPicture());
+        if (HasAlt && !Alt.isEmpty())
+            canvas.TextOut(target.right() + 1 + 2, top, Alt, color);
+        return;
     }
-}
-
-void TMapItem::AddArea(const TAttributeList& attributes)
-{
-    QString href;
-    QString target;
-    QString shape;
-    QString coords;
-    for (const TAttribute& a : attributes.Items()) {
-        switch (a.Which) {
-        case TagSymbol::HrefSy: href = a.Name; break;
-        case TagSymbol::NoHrefSy: href.clear(); break;
-        case TagSymbol::TargetSy: target = a.Name; break;
-        case TagSymbol::ShapeSy: shape = a.Name.left(4).toLower(); break;
-        case TagSymbol::CoordsSy: coords = a.Name; break;
-        default: break;
-        }
-    }
-    std::vector<int> numbers;
-    for (const QString& piece : coords.split(QLatin1Char(','))) {
-        if (numbers.size() >= 51)
-            break;
-        bool ok = false;
-        const int n = piece.left(15).trimmed().toInt(&ok);
-        numbers.push_back(ok ? n : 0);
-    }
-    if (coords.trimmed().isEmpty())
-        numbers.clear();
-    QRegion region;
-    QString kind;
-    if (shape == QLatin1String("circ")) {
-        if (numbers.size() < 3)
-            return;
-        const int x = numbers[0], y = numbers[1], r = numbers[2];
-        region = QRegion(QRect(x - r, y - r, 2 * r + 1, 2 * r + 1), QRegion::Ellipse);
-        kind = QStringLiteral("circle");
-    } else if (shape == QLatin1String("poly")) {
-        if (numbers.size() < 6)
-            return;
-        QPolygon poly;
-        for (size_t i = 0; i + 1 < numbers.size(); i += 2)
-            poly << QPoint(numbers[i], numbers[i + 1]);
-        region = QRegion(poly, Qt::WindingFill);
-        kind = QStringLiteral("poly");
-    } else {
-        if (numbers.size() < 4)
-            return;
-        region = QRegion(QRect(QPoint(numbers[0], numbers[1]), QPoint(numbers[2], numbers[3])));
-        kind = QStringLiteral("rect");
-    }
-    QStringList text;
-    for (int n : numbers)
-        text << QString::number(n);
-    Areas << href;
-    AreaTargets << target;
-    Regions.push_back(region);
-    AreaShapes << kind + QLatin1Char(' ') + text.join(QLatin1Char(','));
-}
-
-bool TMapItem::GetURL(int x, int y, QString& url, QString& target) const
-{
-    for (size_t i = 0; i < Regions.size(); ++i) {
-        if (Regions[i].contains(QPoint(x, y))) {
-            if (Areas[int(i)].isEmpty())
-                return false;
-            url = Areas[int(i)];
-            target = AreaTargets[int(i)];
-            return true;
-        }
-    }
-    return false;
+    // The cached picture stays as decoded; transparency is applied to the
+    // copy that is drawn, and on paper transparent pixels are white.
+    const bool masked = Transparent != 0;
+    if (Owner->Printing)
+        canvas.DrawImage(target, Bitmap->Printed(masked));
+    else
+        canvas.DrawImage(target, Bitmap->Shown(target.size(), masked));
 }

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "viewer/htmlsymbols.h"
+#include "viewer/imagemap.h"
 
-#include <QPolygon>
-#include <QRegion>
+#include <QColor>
 #include <QString>
-#include <QStringList>
 #include <memory>
-#include <vector>
 
 class Canvas;
+class TBitmapItem;
 class TSectionList;
-struct TFontObj;
 
 enum class ImageAlign { Top = 0, Middle = 1, Bottom = 2, Left = 3, Right = 4 };
 
@@ -22,10 +20,14 @@ public:
     TImageObj(TSectionList* owner, const TImageObj& other);
 
     bool Floats() const { return Align == ImageAlign::Left || Align == ImageAlign::Right; }
-    // Works out the size the image takes in the text.
+    // Works out the size the image takes in the text, fetching its picture
+    // the first time while images are shown.
     void SizeImage(Canvas& canvas, bool insideLink);
-    // Paints the image (or its stand-in) with its top left corner at x, y.
-    void DrawImage(Canvas& canvas, int x, int y);
+    // Paints the object with its top left corner at x, y; color is that of
+    // the text around it, for the frame and the ALT text.
+    void DrawImage(Canvas& canvas, int x, int y, QColor color);
+    // The images-off or the broken-image picture stands in for the picture.
+    bool ShowsPlaceholder() const;
 
     TSectionList* Owner;
     int Pos = 0;                 // index in the section text
@@ -41,28 +43,15 @@ public:
     QString Alt;
     ImageAlign Align = ImageAlign::Bottom;
     bool NoBorder = false;
-    int Transparent = 0;         // 1 asked for with TRANSP
+    int Transparent = 0;         // TransparencyMode: 1 asked for with TRANSP
     bool IsMap = false;
     bool UseMap = false;
     QString MapName;
     bool Bordered = false;
+    // The picture in the image cache, shared with it; null until fetched.
+    std::shared_ptr<TBitmapItem> Bitmap;
+    bool Broken = false;         // fetched and not found
     // Place found by layout: x from the cell's left side, y from the document's top.
     int DrawLeft = 0;
     int DrawTop = 0;
-};
-
-// A client-side image map: the areas in the order written.
-class TMapItem {
-public:
-    explicit TMapItem(QString name) : MapName(std::move(name)) {}
-    void AddArea(const TAttributeList& attributes);
-    // The link of the first area holding the point; false when none or NOHREF.
-    bool GetURL(int x, int y, QString& url, QString& target) const;
-
-    QString MapName;
-    QStringList Areas;           // HREF of each area
-    QStringList AreaTargets;
-    std::vector<QRegion> Regions;
-    // What each area was made from, kept for the document dump.
-    QStringList AreaShapes;
 };

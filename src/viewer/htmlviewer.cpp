@@ -4,6 +4,7 @@
 #include "platform/kivoerror.h"
 #include "viewer/formplacement.h"
 #include "viewer/htmlviewerhost.h"
+#include "viewer/imagecache.h"
 #include "viewer/paintpanel.h"
 #include "viewer/syscolors.h"
 
@@ -33,6 +34,7 @@ THTMLViewer::THTMLViewer(QWidget* parent)
     : QWidget(parent), host_(std::make_unique<DocumentHost>(*this)), defBackground_(SysColors::ButtonFace()), defFontColor_(SysColors::ButtonText()),
       defHotSpotColor_(QColor(0, 0, 255))
 {
+    document_.Doc.BitmapList->SetMaxAge(imageCacheCount_);
     panel_ = new TPaintPanel(this);
     vBar_ = new QScrollBar(Qt::Vertical, this);
     hBar_ = new QScrollBar(Qt::Horizontal, this);
@@ -464,7 +466,11 @@ void THTMLViewer::SetViewImages(bool view)
 
 void THTMLViewer::SetImageCacheCount(int count)
 {
-    imageCacheCount_ = std::clamp(count, 0, 20);
+    const int clamped = std::clamp(count, 0, 20);
+    if (clamped == imageCacheCount_)
+        return;
+    imageCacheCount_ = clamped;
+    document_.Doc.BitmapList->SetMaxAge(imageCacheCount_);
 }
 
 void THTMLViewer::SetHistoryMaxCount(int count)

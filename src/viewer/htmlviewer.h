@@ -131,7 +131,9 @@ signals:
     void OnProcessing(bool processingOn);
     void OnHistoryChange();
     void OnFormSubmit(const QString& action, const QString& method, const QStringList& results);
-    void OnBitmapRequest(const QString& source, QImage& image);
+    // Connected, it supplies every picture and no picture file is read; a
+    // valid transparentColor names the picture's transparent colour.
+    void OnBitmapRequest(const QString& source, QImage& image, QColor& transparentColor);
     void OnError(const QString& message);
 
 protected:

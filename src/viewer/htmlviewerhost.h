@@ -3,6 +3,8 @@
 #include "viewer/htmlviewer.h"
 #include "viewer/viewerhost.h"
 
+#include <QMetaMethod>
+
 // The widget as its document's host: what the document asks for becomes the
 // widget's signals, so the main window keeps connecting to those.
 class THTMLViewer::DocumentHost final : public ViewerHost {
@@ -11,10 +13,16 @@ public:
 
     void ReportError(const QString& message) override { emit viewer_.OnError(message); }
 
-    QImage LoadPicture(const QString& source) override
+    // A handler connected to OnBitmapRequest supplies every picture.
+    bool SuppliesPictures() const override
+    {
+        return viewer_.isSignalConnected(QMetaMethod::fromSignal(&THTMLViewer::OnBitmapRequest));
+    }
+
+    QImage LoadPicture(const QString& source, QColor& transparentColor) override
     {
         QImage image;
-        emit viewer_.OnBitmapRequest(source, image);
+        emit viewer_.OnBitmapRequest(source, image, transparentColor);
         return image;
     }
 

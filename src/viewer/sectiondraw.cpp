@@ -115,7 +115,7 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             case LinePiece::Kind::Image: {
                 TImageObj& image = *p.image;
                 canvas.SelectFont(Fonts[p.run].Font->ToCanvasFont());
-                image.DrawImage(canvas, x + image.DrawLeft, image.DrawTop + shift - doc->YOff);
+                image.DrawImage(canvas, x + image.DrawLeft, image.DrawTop + shift - doc->YOff, Fonts[p.run].Font->Color);
                 if (!image.Floats())
                     cx += image.ObjWidth;
                 break;

@@ -4,11 +4,12 @@
 #include "viewer/clipbuffer.h"
 #include "viewer/formcontrols.h"
 #include "viewer/htmlimage.h"
+#include "viewer/imagecache.h"
 #include "viewer/viewerhost.h"
 
 #include <cstdio>
 
-TSectionList::TSectionList() : TCell(this) {}
+TSectionList::TSectionList() : TCell(this), BitmapList(std::make_shared<TStringBitmapList>()) {}
 
 TSectionList::~TSectionList()
 {
@@ -32,6 +33,7 @@ std::unique_ptr<TSectionList> TSectionList::CopyForPrinting() const
     copy->BackgroundName = BackgroundName;
     copy->Printing = true;
     copy->Host = Host;
+    copy->BitmapList = BitmapList;
     copy->StartCurs = StartCurs;
     copy->Len = Len;
     copy->LayoutWidth = LayoutWidth;

@@ -10,6 +10,7 @@
 #include <vector>
 
 class ThtmlForm;
+class TStringBitmapList;
 class ViewerHost;
 class TMapItem;
 
@@ -59,6 +60,9 @@ public:
     TFontPool FontPool;
     // Sections layout could not show (a table with too many columns).
     std::vector<std::unique_ptr<TSectionBase>> DroppedSections;
+
+    // Decoded pictures, kept across loads; the printing copy shares them.
+    std::shared_ptr<TStringBitmapList> BitmapList;
 
     // Told of errors and background changes; none for a document nobody shows.
     ViewerHost* Host = nullptr;

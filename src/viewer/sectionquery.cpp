@@ -40,31 +40,9 @@ int TSection::IndexAtX(Canvas& canvas, const LineRec& line, int x) const
 
 bool TSection::GetURL(Canvas& canvas, int x, int y, TUrlTarget& url)
 {
-    for (const auto& image : Images) {
-        const int ix = x - image->DrawLeft;
-        const int iy = y - image->DrawTop;
-        if (ix < 0 || iy < 0 || ix >= image->ObjWidth || iy >= image->ObjHeight)
-            continue;
-        if (image->UseMap) {
-            for (const auto& map : ParentSectionList->MapList) {
-                if (map->MapName == image->MapName) {
-                    QString u, t;
-                    if (!map->GetURL(ix, iy, u, t))
-                        return false;
-                    url.Url = u;
-                    url.Target = t;
-                    return true;
-                }
-            }
-        }
-        const TFontObj& run = Fonts.At(image->Pos);
-        if (!run.Url->HasUrl())
-            return false;
-        url = *run.Url;
-        if (image->IsMap)
-            url.Url += QStringLiteral("?%1,%2").arg(ix).arg(iy);
-        return true;
-    }
+    QPoint relative;
+    if (const TImageObj* image = FindImageAt(Images, x, y, relative))
+        return ImageLinkAt(*image, relative, *Fonts.At(image->Pos).Url, ParentSectionList->MapList, url);
     const LineRec* line = LineAtY(y);
     if (!line || x < line->LineIndent)
         return false;

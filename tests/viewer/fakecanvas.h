@@ -45,9 +45,9 @@ public:
     }
     void Line(int, int, int, int, QColor) override { ++lines; }
     void FillRect(const QRect& rect, QColor) override { fills.push_back(rect); }
-    void FrameRect(const QRect&, QColor) override {}
+    void FrameRect(const QRect& rect, QColor color) override { frames.push_back({rect, color}); }
     void Ellipse(const QRect& rect, QColor, QColor fill) override { ellipses.push_back({rect, fill}); }
-    void DrawImage(const QRect&, const QImage&) override {}
+    void DrawImage(const QRect& target, const QImage& image) override { images.push_back({target, image}); }
 
     // The recorded call that drew this text, or null.
     const TextCall* Find(const QString& text) const
@@ -61,6 +61,8 @@ public:
     std::vector<TextCall> texts;
     std::vector<QRect> fills;
     std::vector<std::pair<QRect, QColor>> ellipses;
+    std::vector<std::pair<QRect, QColor>> frames;
+    std::vector<std::pair<QRect, QImage>> images;
     int lines = 0;
 
 private:

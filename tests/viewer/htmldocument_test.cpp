@@ -120,7 +120,8 @@ TEST(DocumentHost, HeadlessHostExpandsAgainstTheBaseElseThePagesFolder)
     EXPECT_EQ(host.ExpandLinkName("pic/a.png"), "/pages/site/pic/a.png");
     document.LoadText("<BASE HREF=\"/other/\"><P>x");
     EXPECT_EQ(host.ExpandLinkName("a.png"), "/other/a.png");
-    EXPECT_TRUE(host.LoadPicture("a.png").isNull());
+    QColor transparent;
+    EXPECT_TRUE(host.LoadPicture("a.png", transparent).isNull());
 }
 
 } // namespace

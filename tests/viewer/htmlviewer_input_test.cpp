@@ -337,7 +337,7 @@ TEST_F(ViewerInputTest, BackgroundImageFromTheRequestHandlerOrTheBackgroundColou
     EXPECT_EQ(QColor(Panel()->grab().toImage().pixel(corner)), QColor(Qt::blue));   // unreadable: the colour
 
     QStringList asked;
-    QObject::connect(&viewer, &THTMLViewer::OnBitmapRequest, &viewer, [&](const QString& source, QImage& image) {
+    QObject::connect(&viewer, &THTMLViewer::OnBitmapRequest, &viewer, [&](const QString& source, QImage& image, QColor&) {
         asked << source;
         image = QImage(4, 4, QImage::Format_RGB32);
         image.fill(Qt::yellow);

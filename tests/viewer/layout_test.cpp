@@ -42,7 +42,7 @@ TEST(Layout, OverLongWordStaysWholeOnItsOwnLine)
 
 TEST(Layout, ClearLeftStartsBelowTheFloatingImage)
 {
-    LaidOutPage p("<IMG ALIGN=left WIDTH=50 HEIGHT=50>beside<BR CLEAR=left>below");
+    LaidOutPage p("<IMG SRC=p ALIGN=left WIDTH=50 HEIGHT=50>beside<BR CLEAR=left>below");
     TSection* beside = p.SectionWith("beside");
     ASSERT_EQ(beside->Lines.size(), 1u);
     EXPECT_EQ(beside->Lines[0].LineIndent, 55);
@@ -53,17 +53,17 @@ TEST(Layout, ClearLeftStartsBelowTheFloatingImage)
     EXPECT_EQ(below->Lines[0].SpaceBefore, 35);
     EXPECT_EQ(below->Lines[0].Top + below->Lines[0].SpaceBefore, 51);
     EXPECT_EQ(below->Lines[0].LineIndent, 0);
-    LaidOutPage q("<IMG ALIGN=left WIDTH=50 HEIGHT=50>beside<BR CLEAR=right>same");
+    LaidOutPage q("<IMG SRC=p ALIGN=left WIDTH=50 HEIGHT=50>beside<BR CLEAR=right>same");
     EXPECT_EQ(q.SectionWith("same")->Lines[0].LineIndent, 55);
 }
 
 TEST(Layout, CentredTextBetweenFloatsNeverStartsLeftOfTheMargin)
 {
-    LaidOutPage p("<CENTER><IMG ALIGN=left WIDTH=50 HEIGHT=50><IMG ALIGN=right WIDTH=50 HEIGHT=50>abc</CENTER>");
+    LaidOutPage p("<CENTER><IMG SRC=p ALIGN=left WIDTH=50 HEIGHT=50><IMG SRC=p ALIGN=right WIDTH=50 HEIGHT=50>abc</CENTER>");
     TSection* s = p.SectionWith("abc");
     EXPECT_EQ(s->Lines[0].LineIndent, (55 + 345 - 24) / 2);
     const QString word(37, QLatin1Char('w'));   // 296 pixels beside 290 free
-    LaidOutPage q("<CENTER><IMG ALIGN=left WIDTH=50 HEIGHT=50><IMG ALIGN=right WIDTH=50 HEIGHT=50>" + word);
+    LaidOutPage q("<CENTER><IMG SRC=p ALIGN=left WIDTH=50 HEIGHT=50><IMG SRC=p ALIGN=right WIDTH=50 HEIGHT=50>" + word);
     EXPECT_EQ(q.SectionWith(word)->Lines[0].LineIndent, 55);
     LaidOutPage r("<P ALIGN=right>abc");
     EXPECT_EQ(r.SectionWith("abc")->Lines[0].LineIndent, 400 - 24);
@@ -71,7 +71,7 @@ TEST(Layout, CentredTextBetweenFloatsNeverStartsLeftOfTheMargin)
 
 TEST(Layout, FloatAfterContentWaitsForTheLineEnd)
 {
-    LaidOutPage p("first <IMG ALIGN=left WIDTH=40 HEIGHT=30>words go on and on until the line is full and wraps", 200);
+    LaidOutPage p("first <IMG SRC=p ALIGN=left WIDTH=40 HEIGHT=30>words go on and on until the line is full and wraps", 200);
     TSection* s = p.SectionWith("first");
     ASSERT_GE(s->Lines.size(), 2u);
     EXPECT_EQ(s->Lines[0].LineIndent, 0);
@@ -104,14 +104,14 @@ TEST(Layout, HeadingsAndParagraphSpaces)
 
 TEST(Layout, InlineImagesAndControlsRaiseTheLine)
 {
-    LaidOutPage p("a<IMG WIDTH=20 HEIGHT=40>b");
+    LaidOutPage p("a<IMG SRC=p WIDTH=20 HEIGHT=40>b");
     TSection* s = p.SectionWith("a");
     EXPECT_EQ(s->Lines[0].SpaceBefore, 40 + 4 - 16);
     EXPECT_EQ(s->Images[0]->DrawLeft, 8);
     EXPECT_EQ(s->Images[0]->DrawTop, 28 + 12 - 40);
-    LaidOutPage top("a<IMG ALIGN=top WIDTH=20 HEIGHT=40>b");
+    LaidOutPage top("a<IMG SRC=p ALIGN=top WIDTH=20 HEIGHT=40>b");
     EXPECT_EQ(top.SectionWith("a")->Lines[0].SpaceAfter, 24);
-    LaidOutPage middle("a<IMG ALIGN=middle WIDTH=20 HEIGHT=40>b");
+    LaidOutPage middle("a<IMG SRC=p ALIGN=middle WIDTH=20 HEIGHT=40>b");
     EXPECT_EQ(middle.SectionWith("a")->Lines[0].SpaceAfter, 12);
     EXPECT_EQ(middle.SectionWith("a")->Lines[0].SpaceBefore, 12);
     // An edit field is 20 high on the baseline; its width comes from the 10-point face.
@@ -136,7 +136,7 @@ TEST(Layout, PreformattedNeverWraps)
 
 TEST(Layout, MinMaxWidthOfText)
 {
-    LaidOutPage p("<UL><LI>ab abcd <IMG ALIGN=left WIDTH=30 HEIGHT=10>a</UL>");
+    LaidOutPage p("<UL><LI>ab abcd <IMG SRC=p ALIGN=left WIDTH=30 HEIGHT=10>a</UL>");
     TSection* s = p.SectionWith("abcd");
     int mn = 0, mx = 0;
     s->MinMaxWidth(p.canvas, mn, mx);

@@ -2,6 +2,7 @@
 
 #include "viewer/viewerhost.h"
 
+#include <QColor>
 #include <QHash>
 #include <QStringList>
 #include <vector>
@@ -16,9 +17,11 @@ public:
     };
 
     void ReportError(const QString& message) override { Errors << message; }
-    QImage LoadPicture(const QString& source) override
+    bool SuppliesPictures() const override { return SuppliesAll; }
+    QImage LoadPicture(const QString& source, QColor& transparentColor) override
     {
         PicturesAsked << source;
+        transparentColor = TransparentColors.value(source);
         return Pictures.value(source);
     }
     void BackgroundChanged(QColor color) override { Backgrounds.push_back(color); }
@@ -29,7 +32,10 @@ public:
     QString ExpandLinkName(const QString& link) const override { return Folder + QLatin1Char('/') + link; }
 
     QString Folder = QStringLiteral("/nonexistent");
+    // Set, the host acts as a connected picture request: no file is read.
+    bool SuppliesAll = false;
     QHash<QString, QImage> Pictures;
+    QHash<QString, QColor> TransparentColors;
     QStringList Errors;
     QStringList PicturesAsked;
     std::vector<QColor> Backgrounds;

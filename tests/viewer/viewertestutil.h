@@ -1,14 +1,33 @@
 #pragma once
 
 #include "fakecanvas.h"
+#include "recordinghost.h"
 #include "viewer/htmldocument.h"
 #include "viewer/sections.h"
 
 #include <QString>
 
-// A document parsed from text and laid out on the fake canvas.
+// Supplies a grey 8 x 8 picture for every source, as a connected picture
+// request would, so an IMG with a SRC takes its WIDTH and HEIGHT.
+class AnyPictureHost : public RecordingHost {
+public:
+    AnyPictureHost() { SuppliesAll = true; }
+    QImage LoadPicture(const QString& source, QColor& transparentColor) override
+    {
+        QImage supplied = RecordingHost::LoadPicture(source, transparentColor);
+        if (supplied.isNull()) {
+            supplied = QImage(8, 8, QImage::Format_RGB32);
+            supplied.fill(Qt::gray);
+        }
+        return supplied;
+    }
+};
+
+// A document parsed from text and laid out on the fake canvas; every IMG
+// with a SRC has a picture.
 struct LaidOutPage {
-    HtmlDocument page;
+    AnyPictureHost host;
+    HtmlDocument page{&host};
     FakeCanvas canvas;
 
     explicit LaidOutPage(const QString& html, int textWidth = 400)
