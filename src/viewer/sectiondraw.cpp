@@ -93,6 +93,10 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             break;
         if (lineTop + line.DrawHeight < clip.top())
             continue;
+        // On paper a line that would be cut starts the next page, and so
+        // does the rest of the section.
+        if (doc->MovesToNextPage(clip, lineTop, line.DrawHeight))
+            break;
         const int textTop = lineTop + line.SpaceBefore;
         const int baseline = textTop + line.LineHt - line.Descent;
 
@@ -123,10 +127,15 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
             case LinePiece::Kind::Control: {
                 TFormControlObj& control = *p.control;
                 const int bottom = control.OnBaseline() ? baseline : textTop + line.LineHt;
-                control.Left = cx;
-                control.Top = bottom - control.Height;
-                control.Shown = true;
-                DrawControl(canvas, control, cx, control.Top, doc->Printing);
+                const int controlTop = bottom - control.Height;
+                // The printing copy shares the controls of the shown page:
+                // paper leaves them where they are on screen.
+                if (!doc->Printing) {
+                    control.Left = cx;
+                    control.Top = controlTop;
+                    control.Shown = true;
+                }
+                DrawControl(canvas, control, cx, controlTop, doc->Printing);
                 cx += control.Width;
                 break;
             }
