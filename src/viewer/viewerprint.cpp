@@ -57,6 +57,21 @@ PrintPlan PaginateForPrinting(TSectionList& copy, Canvas& canvas, int paperWidth
     return plan;
 }
 
+QSize PaperSize(QPrinter& printer)
+{
+    TvwPrinter job(printer);
+    const int dpiX = job.PixelsPerInchX();
+    const int dpiY = job.PixelsPerInchY();
+    if (dpiX < 1 || dpiY < 1)
+        throw KivoError(QStringLiteral("Printer selected is not valid"));
+    const QSize paper(qRound(double(job.PageWidth()) * ScreenPixelsPerInch / dpiX),
+                      qRound(double(job.PageHeight()) * ScreenPixelsPerInch / dpiY));
+    // A page must hold at least a line; a smaller one would never end.
+    if (paper.width() <= 2 * PaperMargin || paper.height() < 16)
+        throw KivoError(QStringLiteral("Printer selected is not valid"));
+    return paper;
+}
+
 int PrintPages(const TSectionList& document, QPrinter& printer, int firstPage, int lastPage)
 {
     std::unique_ptr<TSectionList> copy = document.CopyForPrinting();
@@ -69,18 +84,12 @@ int PrintPages(const TSectionList& document, QPrinter& printer, int firstPage, i
     copy->SelEnd = 0;
 
     TvwPrinter job(printer);
+    const QSize paper = PaperSize(printer);
     const int dpiX = job.PixelsPerInchX();
     const int dpiY = job.PixelsPerInchY();
-    if (dpiX < 1 || dpiY < 1)
-        throw KivoError(QStringLiteral("Printer selected is not valid"));
-    const int paperWidth = qRound(double(job.PageWidth()) * ScreenPixelsPerInch / dpiX);
-    const int paperHeight = qRound(double(job.PageHeight()) * ScreenPixelsPerInch / dpiY);
-    // A page must hold at least a line; a smaller one would never end.
-    if (paperWidth < 2 * PaperMargin + 1 || paperHeight < 16)
-        throw KivoError(QStringLiteral("Printer selected is not valid"));
 
     QtCanvas measure;
-    const PrintPlan plan = PaginateForPrinting(*copy, measure, paperWidth, paperHeight);
+    const PrintPlan plan = PaginateForPrinting(*copy, measure, paper.width(), paper.height());
     const int first = std::max(1, firstPage);
     const int last = std::min(lastPage, plan.PageCount());
     if (first > last)
@@ -98,9 +107,9 @@ int PrintPages(const TSectionList& document, QPrinter& printer, int firstPage, i
         painter.resetTransform();
         painter.scale(double(dpiX) / ScreenPixelsPerInch, double(dpiY) / ScreenPixelsPerInch);
         painter.translate(0, -top);
-        painter.setClipRect(QRect(0, top, paperWidth, end - top));
+        painter.setClipRect(QRect(0, top, paper.width(), end - top));
         copy->PageBottom = end;
-        copy->Draw(job.Canvas(), QRect(0, top, paperWidth, paperHeight), plan.TextWidth, PaperMargin, 0);
+        copy->Draw(job.Canvas(), QRect(0, top, paper.width(), paper.height()), plan.TextWidth, PaperMargin, 0);
     }
     job.EndDocument();
     return last - first + 1;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSize>
 #include <vector>
 
 class Canvas;
@@ -31,6 +32,10 @@ constexpr int ScreenPixelsPerInch = 96;
 // anything taller than a page runs across the break. The canvas only
 // measures.
 PrintPlan PaginateForPrinting(TSectionList& copy, Canvas& canvas, int paperWidth, int paperHeight);
+
+// The printable area of the printer's paper in screen pixels; "Printer
+// selected is not valid" when it has none a line fits on.
+QSize PaperSize(QPrinter& printer);
 
 // Prints pages firstPage to lastPage (from 1) of a copy of the document on
 // white paper and returns how many pages went to the printer; none when the
