@@ -270,6 +270,7 @@ private:
     void WireSearchCommands();
     void WireSettingsCommands();
     void WirePreviewCommands();
+    void WirePrintCommands();
     void CopyTagMenus();
     void WireTableCommands();
     void WireDirectoryBarCommands();
