@@ -95,6 +95,7 @@ void TFM_MainForm::WireCommands()
     WireLinkCommands();
     WireSettingsCommands();
     WirePreviewCommands();
+    WirePrintCommands();
     WireTableCommands();
     WireFormCommands();
     WireToolCommands();

@@ -277,6 +277,7 @@ private:
     void WireSearchCommands();
     void WireSettingsCommands();
     void WirePreviewCommands();
+    void WirePrintCommands();
     void CopyTagMenus();
     void WireTableCommands();
     void WireBodyCommands();

@@ -1,14 +1,18 @@
-// kivorender: the viewer without a window. Renders a page to PNG, or dumps
-// the parsed document or its layout as text.
+// kivorender: the viewer without a window. Renders a page to PNG, prints it
+// to a PDF, or dumps the parsed document or its layout as text.
 #include "viewer/documentdump.h"
 #include "viewer/headlesshost.h"
 #include "viewer/htmldocument.h"
 #include "viewer/qtcanvas.h"
+#include "viewer/viewerprint.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QPageLayout>
+#include <QPrinter>
 #include <cstdio>
+#include <optional>
 
 namespace {
 
@@ -22,6 +26,17 @@ void Print(const QString& text)
 {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
+}
+
+std::optional<QPageSize> PaperNamed(const QString& name)
+{
+    const QString key = name.toLower();
+    if (key == QLatin1String("a4")) return QPageSize(QPageSize::A4);
+    if (key == QLatin1String("a5")) return QPageSize(QPageSize::A5);
+    if (key == QLatin1String("a3")) return QPageSize(QPageSize::A3);
+    if (key == QLatin1String("letter")) return QPageSize(QPageSize::Letter);
+    if (key == QLatin1String("legal")) return QPageSize(QPageSize::Legal);
+    return std::nullopt;
 }
 
 } // namespace
@@ -44,10 +59,16 @@ int main(int argc, char* argv[])
                                         QStringLiteral("FILE"));
     const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Paint the document to a PNG."),
                                     QStringLiteral("FILE"));
+    const QCommandLineOption print(QStringLiteral("print"),
+                                   QStringLiteral("Print the document to a PDF as on paper (A4 unless --paper)."),
+                                   QStringLiteral("FILE"));
+    const QCommandLineOption paper(QStringLiteral("paper"), QStringLiteral("Paper for --print: A4, A5, A3, Letter or Legal."),
+                                   QStringLiteral("NAME"), QStringLiteral("A4"));
+    const QCommandLineOption landscape(QStringLiteral("landscape"), QStringLiteral("Print across the paper."));
     const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Window width in pixels (default 640)."),
                                    QStringLiteral("N"), QStringLiteral("640"));
-    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("FILE"));
-    cli.addOptions({dumpModel, dumpLayout, render, width, out});
+    const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG or PDF file to write."), QStringLiteral("FILE"));
+    cli.addOptions({dumpModel, dumpLayout, render, print, paper, landscape, width, out});
     cli.process(app);
 
     bool ok = false;
@@ -56,7 +77,7 @@ int main(int argc, char* argv[])
         return Fail(QStringLiteral("the width must be a number of pixels"));
 
     QString input;
-    for (const auto* option : {&dumpModel, &dumpLayout, &render})
+    for (const auto* option : {&dumpModel, &dumpLayout, &render, &print})
         if (cli.isSet(*option))
             input = cli.value(*option);
     if (input.isEmpty()) {
@@ -85,6 +106,23 @@ int main(int argc, char* argv[])
         document.Layout(canvas, windowWidth);
         Print(QStringLiteral("width %1 height %2 widest %3\n").arg(windowWidth).arg(document.Height).arg(document.ScrollWidth));
         Print(DumpLayout(document.Doc));
+    } else if (cli.isSet(print)) {
+        if (!cli.isSet(out))
+            return Fail(QStringLiteral("--print needs --out FILE.pdf"));
+        const std::optional<QPageSize> size = PaperNamed(cli.value(paper));
+        if (!size)
+            return Fail(QStringLiteral("unknown paper %1").arg(cli.value(paper)));
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(cli.value(out));
+        printer.setPageSize(*size);
+        printer.setPageOrientation(cli.isSet(landscape) ? QPageLayout::Landscape : QPageLayout::Portrait);
+        try {
+            const int pages = PrintPages(document.Doc, printer, 1, 9999);
+            Print(QStringLiteral("pages %1\n").arg(pages));
+        } catch (const std::exception& error) {
+            return Fail(QString::fromLocal8Bit(error.what()));
+        }
     } else {
         if (!cli.isSet(out))
             return Fail(QStringLiteral("--render needs --out FILE.png"));

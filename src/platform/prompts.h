@@ -22,10 +22,12 @@ struct FileDialogOptions {
     QString initialFolder;
 };
 
-enum class PrintRangeChoice { AllPages, Selection };
+// With PageRange the printer's fromPage() and toPage() hold the pages chosen.
+enum class PrintRangeChoice { AllPages, Selection, PageRange };
 
 struct PrintDialogOptions {
     bool selectionAllowed = false;
+    bool pageRangeAllowed = false;
 };
 
 // Every question the program asks the user goes through here, so commands

@@ -181,8 +181,14 @@ std::optional<PrintRangeChoice> QtPrompts::ChoosePrinter(QPrinter& printer, cons
 {
     QPrintDialog dialog(&printer, parent_);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, options.selectionAllowed);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, options.pageRangeAllowed);
+    if (options.pageRangeAllowed)
+        dialog.setMinMax(1, 9999);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return dialog.printRange() == QAbstractPrintDialog::Selection ? PrintRangeChoice::Selection
-                                                                   : PrintRangeChoice::AllPages;
+    switch (dialog.printRange()) {
+    case QAbstractPrintDialog::Selection: return PrintRangeChoice::Selection;
+    case QAbstractPrintDialog::PageRange: return PrintRangeChoice::PageRange;
+    default: return PrintRangeChoice::AllPages;
+    }
 }

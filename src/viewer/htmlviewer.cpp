@@ -7,6 +7,7 @@
 #include "viewer/imagecache.h"
 #include "viewer/paintpanel.h"
 #include "viewer/syscolors.h"
+#include "viewer/viewerprint.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -332,6 +333,14 @@ bool THTMLViewer::FindText(const QString& text, MatchCase matchCase)
 void THTMLViewer::CopySelection()
 {
     document_.Doc.CopyToClipboard();
+}
+
+int THTMLViewer::PrintPages(QPrinter& printer, int firstPage, int lastPage)
+{
+    if (processing_)
+        return 0;
+    BusyCursor busy;
+    return ::PrintPages(document_.Doc, printer, firstPage, lastPage);
 }
 
 QString THTMLViewer::SelectedText()

@@ -17,6 +17,7 @@
 #include <functional>
 #include <memory>
 
+class QPrinter;
 class QScrollBar;
 class TPaintPanel;
 
@@ -50,6 +51,10 @@ public:
     bool JumpToName(const QString& name);
     bool FindText(const QString& text, MatchCase matchCase);
     void CopySelection();
+    // Prints pages first to last (from 1) of the document laid out afresh at
+    // the paper's width; does nothing while a load runs. Returns the pages
+    // printed.
+    int PrintPages(QPrinter& printer, int firstPage, int lastPage);
     QString SelectedText();
     int SelStart() const { return document_.Doc.SelStart; }
     int SelLength() const { return std::max(0, document_.Doc.SelEnd - document_.Doc.SelStart); }

@@ -91,8 +91,12 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
         const int lineTop = line.Top + shift - doc->YOff;
         if (lineTop > clip.bottom())
             break;
-        if (lineTop + line.DrawHeight < clip.top())
+        if (lineTop + line.DrawHeight <= clip.top())
             continue;
+        // On paper a line that would be cut starts the next page, and so
+        // does the rest of the section.
+        if (doc->MovesToNextPage(clip, lineTop, line.DrawHeight))
+            break;
         const int textTop = lineTop + line.SpaceBefore;
         const int baseline = textTop + line.LineHt - line.Descent;
 

@@ -7,6 +7,7 @@
 #include "viewer/imagecache.h"
 #include "viewer/viewerhost.h"
 
+#include <algorithm>
 #include <cstdio>
 
 TSectionList::TSectionList() : TCell(this), BitmapList(std::make_shared<TStringBitmapList>()) {}
@@ -93,11 +94,21 @@ int TSectionList::DoLogic(Canvas& canvas, int y, int width, int& maxWidth, int& 
 
 void TSectionList::Draw(Canvas& canvas, const QRect& clip, int clipWidth, int x, int y)
 {
-    PageBottom = clip.bottom();
+    if (!Printing)
+        PageBottom = clip.top() + clip.height();
     for (auto& form : htmlFormList)
         for (auto& control : form->ControlList)
             control->Shown = false;
     TCell::Draw(canvas, clip, clipWidth, x, y);
+}
+
+bool TSectionList::MovesToNextPage(const QRect& page, int top, int height)
+{
+    // Something starting at the page's top cannot go further down.
+    if (!Printing || top + height <= PageBottom || height >= page.height() || top <= page.top())
+        return false;
+    PageBottom = std::min(PageBottom, top);
+    return true;
 }
 
 QString TSectionList::SelectedText()

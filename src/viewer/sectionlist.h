@@ -39,6 +39,11 @@ public:
     QString SelectedText();
     void CopyToClipboard();
 
+    // On the printing copy: a block from top, height pixels tall, that the
+    // page break would cut and that fits on a page moves to the next page
+    // (the break rises to its top). False when it stays on this page.
+    bool MovesToNextPage(const QRect& page, int top, int height);
+
     // Messages the classic program showed in a box while laying out.
     void ReportError(const QString& message) const;
 
@@ -54,6 +59,8 @@ public:
     QColor Background = SysColors::ButtonFace();
     QString BackgroundName;
     bool Printing = false;
+    // The first y below the drawn page; on the printing copy the break
+    // position, set by the printer and raised while the page is drawn.
     int PageBottom = 0;
     std::vector<std::unique_ptr<ThtmlForm>> htmlFormList;
     std::vector<std::unique_ptr<TMapItem>> MapList;

@@ -50,6 +50,10 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int
     const int top = y - doc->YOff;
     if (top + DrawHeight < clip.top() || top > clip.bottom())
         return y + DrawHeight;
+    // On paper a table starting in the lower half of the page that would be
+    // cut starts the next page; one starting higher runs across the break.
+    if (top > (clip.top() + clip.bottom()) / 2 && doc->MovesToNextPage(clip, top, DrawHeight))
+        return y + DrawHeight;
     // Everything was placed relative to the enclosing cell's left side at layout.
     const int dx = x;
     const bool whitePage = doc->Background == SysColors::White() && doc->BackgroundName.isEmpty();

@@ -64,14 +64,20 @@ std::optional<QColor> ScriptedPrompts::ChooseColor(const QColor&)
     return Take(colors, QStringLiteral("colour dialog"));
 }
 
-std::optional<PrintRangeChoice> ScriptedPrompts::ChoosePrinter(QPrinter& printer, const PrintDialogOptions&)
+std::optional<PrintRangeChoice> ScriptedPrompts::ChoosePrinter(QPrinter& printer, const PrintDialogOptions& options)
 {
     asked.push_back({Asked::What::Printer, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}});
+    printDialogs.push_back(options);
     const std::optional<PrintAnswer> answer = Take(printers, QStringLiteral("print dialog"));
     if (!answer)
         return std::nullopt;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(answer->pdfPath);
+    if (answer->paper)
+        printer.setPageSize(*answer->paper);
+    printer.setPageOrientation(answer->orientation);
+    if (answer->range == PrintRangeChoice::PageRange)
+        printer.setFromTo(answer->fromPage, answer->toPage);
     return answer->range;
 }
 

@@ -2,6 +2,10 @@
 
 #include "platform/prompts.h"
 
+#include <QPageLayout>
+#include <QPageSize>
+#include <optional>
+
 #include <deque>
 #include <vector>
 
@@ -24,11 +28,19 @@ public:
     std::deque<std::optional<QString>> files;  // open and save dialogs
     std::deque<std::optional<QFont>> fonts;
     std::deque<std::optional<QColor>> colors;
-    // The printer is sent to a PDF file named here.
+    // The printer is sent to a PDF file named here. A page range (from 1)
+    // sets the printer's fromPage and toPage; paper and orientation are set
+    // when given.
     struct PrintAnswer {
         QString pdfPath;
         PrintRangeChoice range = PrintRangeChoice::AllPages;
+        int fromPage = 0;
+        int toPage = 0;
+        std::optional<QPageSize> paper = std::nullopt;
+        QPageLayout::Orientation orientation = QPageLayout::Portrait;
     };
+    // What each print dialog was opened with.
+    std::vector<PrintDialogOptions> printDialogs;
     std::deque<std::optional<PrintAnswer>> printers;
 
     std::vector<Asked> asked;
