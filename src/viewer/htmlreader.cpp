@@ -101,6 +101,15 @@ bool HtmlReader::SkipComment()
     return true;
 }
 
+bool HtmlReader::TagStartsHere() const
+{
+    // ch_ is a "<"; the raw character after it decides, as in every browser.
+    if (ch_ != '<' || i_ >= n_)
+        return false;
+    const char16_t next = s_[i_];
+    return IsLetter(next) || next == '/' || next == '?' || next == '!';
+}
+
 void HtmlReader::SkipBlanks()
 {
     while (ch_ == ' ' || ch_ == '\r')
@@ -114,7 +123,11 @@ void HtmlReader::Next()
         Sym = TagSymbol::EofSy;
         return;
     case '<':
-        ReadTag();
+        if (TagStartsHere()) {
+            ReadTag();
+            return;
+        }
+        ReadText();
         return;
     case '&':
         ReadEntity();
@@ -126,10 +139,6 @@ void HtmlReader::Next()
             return;
         }
         ReadText();
-        return;
-    case '>':
-        Sym = TagSymbol::OtherChar;
-        Advance();
         return;
     default:
         if (ch_ < 32) {
@@ -148,8 +157,14 @@ void HtmlReader::ReadText()
     TokenText.resize(0);
     while (TokenText.size() < MaxTextToken) {
         const char16_t c = ch_;
-        if (c == '<' || c == '&' || c == '>' || c == EofChar)
+        if (c == '&' || c == EofChar || (c == '<' && TagStartsHere()))
             break;
+        if (c == '<' || c == '>') {
+            // Outside a tag these are the author's own characters (a < b, a > b).
+            TokenText.append(QChar(c));
+            Advance();
+            continue;
+        }
         if (c == ' ' || c == '\r') {
             if (inPre_) {
                 if (c == '\r')

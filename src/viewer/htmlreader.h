@@ -36,6 +36,7 @@ private:
     char16_t ReadChar();
     void Advance() { ch_ = ReadChar(); }
     bool SkipComment();
+    bool TagStartsHere() const;
     void ReadTag();
     void ReadAttributes(TAttributeList& list);
     void ReadEntity();
