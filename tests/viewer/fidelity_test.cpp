@@ -29,4 +29,31 @@ TEST(StrayAngleBrackets, AreTextUnlessATagStarts)
     EXPECT_EQ(AllText("<PRE>if (a < 0 && b>c)</PRE>"), "if (a < 0 && b>c)|");
 }
 
+ThtmlTable* FirstTable(LaidOutPage& p)
+{
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* t = dynamic_cast<ThtmlTable*>(p.Doc()[i]))
+            return t;
+    return nullptr;
+}
+
+TEST(TablePercents, ShortOfAHundredFillTheWidthAskedFor)
+{
+    // 400 pixels of text; the default spacing of 3 leaves 397 for the columns.
+    LaidOutPage full("<TABLE WIDTH=100% BORDER=1><TR><TD WIDTH=30%>a<TD WIDTH=30%>b</TABLE>");
+    ASSERT_TRUE(FirstTable(full));
+    EXPECT_EQ(FirstTable(full)->Widths, (std::vector<int>{198, 198}));
+    LaidOutPage uneven("<TABLE WIDTH=100%><TR><TD WIDTH=10%>a<TD WIDTH=30%>b</TABLE>");
+    EXPECT_EQ(FirstTable(uneven)->Widths, (std::vector<int>{397 * 25 / 100, 397 * 75 / 100}));
+    LaidOutPage pixels("<TABLE WIDTH=203><TR><TD WIDTH=20%>a<TD WIDTH=20%>b</TABLE>");
+    EXPECT_EQ(FirstTable(pixels)->Widths, (std::vector<int>{100, 100}));
+
+    // Without a table width, or with a column left free, the shares stay as written.
+    LaidOutPage free("<TABLE><TR><TD WIDTH=30%>a<TD WIDTH=30%>b</TABLE>");
+    EXPECT_LT(FirstTable(free)->TableWidth, 200);
+    LaidOutPage rest("<TABLE WIDTH=100%><TR><TD WIDTH=30%>a<TD>b</TABLE>");
+    EXPECT_EQ(FirstTable(rest)->Widths[0], 397 * 30 / 100);
+    EXPECT_GT(FirstTable(rest)->TableWidth, 395);
+}
+
 } // namespace
