@@ -65,7 +65,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             return;
         case S::HRSy:
             CloseSection();
-            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs));
+            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs, level));
             Next();
             continue;
         case S::OLSy: case S::ULSy: case S::DirSy: case S::MenuSy: case S::DLSy: case S::BlockQuoteSy:
@@ -277,8 +277,8 @@ void HtmlParser::DoTable(int level)
     bold_ = savedBold;
     italic_ = savedItalic;
     underline_ = savedUnderline;
+    table->ListLevel = level;
     enclosing->Add(std::move(table));
-    (void)level;
 }
 
 void HtmlParser::DoInput(int level)

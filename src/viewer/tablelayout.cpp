@@ -331,6 +331,8 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWi
 {
     StartCurs = curs;
     YValue = y;
+    // Inside a list the table takes the list's indent; after the list, none.
+    imgr.SetLevel(y, ListLevel);
     const int available = imgr.RightSide(y) - imgr.LeftIndent(y);
     LeftX = imgr.LeftIndent(y);
     int target = available;

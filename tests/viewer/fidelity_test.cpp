@@ -56,4 +56,21 @@ TEST(TablePercents, ShortOfAHundredFillTheWidthAskedFor)
     EXPECT_GT(FirstTable(rest)->TableWidth, 395);
 }
 
+TEST(ListIndent, EndsWithTheListAlsoBeforeARuleOrTable)
+{
+    LaidOutPage p("<UL><LI>item<HR></UL><HR>text<DL><DD>d</DL><HR>"
+                  "<UL><LI>x<TABLE><TR><TD>in</TABLE></UL><TABLE><TR><TD>out</TABLE>");
+    std::vector<int> rules;
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* r = dynamic_cast<THorzLine*>(p.Doc()[i]))
+            rules.push_back(r->LeftAtLayout);
+    EXPECT_EQ(rules, (std::vector<int>{IndentManager::ListIndent, 0, 0}));
+    std::vector<int> tables;
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* t = dynamic_cast<ThtmlTable*>(p.Doc()[i]))
+            tables.push_back(t->LeftX);
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[0] - tables[1], IndentManager::ListIndent);
+}
+
 } // namespace
