@@ -64,3 +64,12 @@ public:
 private:
     std::vector<TAttribute> items_;
 };
+
+// The longest name of the HTML 4 named characters ("thetasym").
+constexpr int MaxNamedCharacterLength = 8;
+// A name of the HTML 4 set (case kept) to its character, or 0.
+char32_t LookupNamedCharacter(QStringView name);
+// The character a numeric reference stands for: 128 to 159 as Windows-1252;
+// 0 for control characters other than tab and line feed, surrogates and
+// numbers beyond Unicode.
+char32_t CharacterOfReference(char32_t number);

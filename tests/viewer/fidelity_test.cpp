@@ -37,6 +37,32 @@ ThtmlTable* FirstTable(LaidOutPage& p)
     return nullptr;
 }
 
+QString Chars(std::initializer_list<char32_t> codes)
+{
+    QString s;
+    for (char32_t c : codes)
+        s += QString::fromUcs4(&c, 1);
+    return s;
+}
+
+TEST(References, TheHtml4NamesAndNumbersBeyondLatin1)
+{
+    EXPECT_EQ(AllText("a&mdash;b&ndash;&ldquo;q&rdquo;&rsquo;&hellip;&trade;&euro;"),
+              "a" + Chars({0x2014}) + "b" + Chars({0x2013, 0x201C}) + "q" + Chars({0x201D, 0x2019, 0x2026, 0x2122, 0x20AC}) + "|");
+    EXPECT_EQ(AllText("&frac12;&sup2;&frac34;&bull;&middot;&thetasym;&Omega;&alefsym;"),
+              Chars({189, 178, 190, 0x2022, 183, 0x3D1, 0x3A9, 0x2135}) + "|");
+    EXPECT_EQ(AllText("&#8212;&#x40;&#X4a;&#x1F600;&#128512;"), Chars({0x2014, '@', 'J', 0x1F600, 0x1F600}) + "|");
+    // 128 to 159 as Windows-1252, holes and the unusable stay as written.
+    EXPECT_EQ(AllText("&#151;&#146;&#128;&#x96;"), Chars({0x2014, 0x2019, 0x20AC, 0x2013}) + "|");
+    EXPECT_EQ(AllText("&#129;&#0;&#xD800;&#x110000;&#99999999999;&#x;&#7"),
+              "&#129;&#0;&#xD800;&#x110000;&#99999999999;&#x;&#7|");
+
+    // The old Latin-1 names keep their rules; the new ones need their ";".
+    EXPECT_EQ(AllText("&copy1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;"),
+              Chars({169}) + "1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;|");
+    EXPECT_EQ(AllText("&thetasyms; &amp;lt;"), "&thetasyms; &lt;|");
+}
+
 TEST(TablePercents, ShortOfAHundredFillTheWidthAskedFor)
 {
     // 400 pixels of text; the default spacing of 3 leaves 397 for the columns.
