@@ -2,6 +2,7 @@
 // not add up, rules after lists, the full entity set, text beyond Latin-1.
 #include "viewertestutil.h"
 #include "viewer/htmltable.h"
+#include "viewer/qtcanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -61,6 +62,28 @@ TEST(References, TheHtml4NamesAndNumbersBeyondLatin1)
     EXPECT_EQ(AllText("&copy1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;"),
               Chars({169}) + "1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;|");
     EXPECT_EQ(AllText("&thetasyms; &amp;lt;"), "&thetasyms; &lt;|");
+}
+
+TEST(Unicode, KeptFoundCopiedAndMeasured)
+{
+    const QString words = QString::fromUtf8("\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C\u8A9E \U0001F600 end");
+    LaidOutPage p("<P>" + words);
+    TSection* s = p.SectionWith(QStringLiteral("end"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Buff, words);
+    const int at = p.Doc().FindString(0, QString::fromUtf8("\u65E5\u672C\u8A9E"), MatchCase::Yes);
+    ASSERT_GE(at, 0);
+    p.Doc().SelStart = at;
+    p.Doc().SelEnd = at + 6;   // the three characters, a blank and the two halves of the face
+    EXPECT_EQ(p.Doc().SelectedText().trimmed(), QString::fromUtf8("\u65E5\u672C\u8A9E \U0001F600"));
+
+    // Measured by the fonts that draw them: wider than nothing, and a run
+    //  
+    QtCanvas canvas;
+    canvas.SelectFont(CanvasFont{});
+    const QString han = QString::fromUtf8("\u65E5\u672C\u8A9E");
+    EXPECT_GT(canvas.TextWidth(han), canvas.TextWidth(u"a"));
+    EXPECT_GT(canvas.TextWidth(QString::fromUtf8("\U0001F600")), 0);
 }
 
 TEST(TablePercents, ShortOfAHundredFillTheWidthAskedFor)
