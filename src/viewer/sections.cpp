@@ -304,6 +304,7 @@ THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes, int 
 {
     if (const TAttribute* a = attributes.Find(TagSymbol::SizeSy); a && a->Value >= 1 && a->Value <= 20)
         Thickness = a->Value;
+    NoShade = attributes.Has(TagSymbol::NoShadeSy);
     if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy)) {
         if (const auto width = ReadWidth(*a, WidthRule::HorizontalRule)) {
             HasWidth = true;
@@ -315,7 +316,7 @@ THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes, int 
 }
 
 THorzLine::THorzLine(TSectionList* owner, const THorzLine& other)
-    : TSectionBase(owner, other), Thickness(other.Thickness), ListLevel(other.ListLevel), LeftAtLayout(other.LeftAtLayout),
+    : TSectionBase(owner, other), Thickness(other.Thickness), ListLevel(other.ListLevel), NoShade(other.NoShade), LeftAtLayout(other.LeftAtLayout),
       RightAtLayout(other.RightAtLayout), HasWidth(other.HasWidth), HWidth(other.HWidth), Percent(other.Percent)
 {
 }

@@ -162,6 +162,7 @@ public:
 
     int Thickness = 2;
     int ListLevel = 0;
+    bool NoShade = false;   // a solid bar instead of the engraved line
     int LeftAtLayout = 0;   // margins at the rule's y, from the cell's left side
     int RightAtLayout = 0;
     bool HasWidth = false;

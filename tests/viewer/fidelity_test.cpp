@@ -122,4 +122,38 @@ TEST(ListIndent, EndsWithTheListAlsoBeforeARuleOrTable)
     EXPECT_EQ(tables[0] - tables[1], IndentManager::ListIndent);
 }
 
+TEST(Blocks, DivAlignmentNoShadeRuleAndPreLineEnds)
+{
+    LaidOutPage p("x<DIV ALIGN=center>mid</DIV>after<DIV align=right>rhs<DIV>inner</DIV>still</DIV>left"
+                  "<HR NOSHADE SIZE=4><HR>"
+                  "<PRE>\r\nline1\r\n\r\nline3\r\n</PRE><PRE>one</PRE>");
+    auto alignOf = [&](const char* word) { return p.SectionWith(QString::fromLatin1(word))->Align; };
+    EXPECT_EQ(alignOf("x"), TextAlign::Left);
+    EXPECT_EQ(alignOf("mid"), TextAlign::Center);
+    EXPECT_EQ(alignOf("after"), TextAlign::Left);
+    EXPECT_EQ(alignOf("rhs"), TextAlign::Right);
+    EXPECT_EQ(alignOf("inner"), TextAlign::Right);
+    EXPECT_EQ(alignOf("still"), TextAlign::Right);
+    EXPECT_EQ(alignOf("left"), TextAlign::Left);
+    EXPECT_NE(p.SectionWith("x"), p.SectionWith("mid"));   // a block, not inline
+
+    std::vector<THorzLine*> rules;
+    std::vector<QString> pre;
+    for (int i = 0; i < p.Doc().Count(); ++i) {
+        if (auto* r = dynamic_cast<THorzLine*>(p.Doc()[i]))
+            rules.push_back(r);
+        if (auto* s = dynamic_cast<TPreFormated*>(p.Doc()[i]))
+            pre.push_back(s->Buff);
+    }
+    ASSERT_EQ(rules.size(), 2u);
+    EXPECT_TRUE(rules[0]->NoShade);
+    EXPECT_FALSE(rules[1]->NoShade);
+    // The solid bar is one fill of the rule's thickness; the engraved one is lines.
+    p.canvas.fills.clear();
+    rules[0]->Draw(p.canvas, QRect(0, 0, 1000, 100000), p.Doc().IMgr, 0, 0);
+    ASSERT_EQ(p.canvas.fills.size(), 1u);
+    EXPECT_EQ(p.canvas.fills[0].height(), 4);
+    EXPECT_EQ(pre, (std::vector<QString>{"line1", " ", "line3", "one"}));   // a blank line keeps its height
+}
+
 } // namespace
