@@ -156,4 +156,17 @@ TEST(Blocks, DivAlignmentNoShadeRuleAndPreLineEnds)
     EXPECT_EQ(pre, (std::vector<QString>{"line1", " ", "line3", "one"}));   // a blank line keeps its height
 }
 
+TEST(Render, StopsAtTheHeightAsked)
+{
+    QString tall;
+    for (int i = 0; i < 40; ++i)
+        tall += QStringLiteral("line<BR>");
+    HtmlDocument page;
+    page.LoadText(tall);
+    const QImage top = page.Render(300, 100);
+    EXPECT_EQ(top.height(), 100);
+    EXPECT_GT(page.Height, 100);
+    EXPECT_EQ(page.Render(300, 100000).height(), page.Height + HtmlDocument::Margin);
+}
+
 } // namespace
