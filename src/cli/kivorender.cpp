@@ -67,14 +67,20 @@ int main(int argc, char* argv[])
     const QCommandLineOption landscape(QStringLiteral("landscape"), QStringLiteral("Print across the paper."));
     const QCommandLineOption width(QStringLiteral("width"), QStringLiteral("Window width in pixels (default 640)."),
                                    QStringLiteral("N"), QStringLiteral("640"));
+    const QCommandLineOption height(QStringLiteral("height"),
+                                    QStringLiteral("Most pixels of the page to draw (default 32000)."),
+                                    QStringLiteral("N"), QStringLiteral("32000"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG or PDF file to write."), QStringLiteral("FILE"));
-    cli.addOptions({dumpModel, dumpLayout, render, print, paper, landscape, width, out});
+    cli.addOptions({dumpModel, dumpLayout, render, print, paper, landscape, width, height, out});
     cli.process(app);
 
     bool ok = false;
     const int windowWidth = cli.value(width).toInt(&ok);
     if (!ok || windowWidth < 1 || windowWidth > 100000)
         return Fail(QStringLiteral("the width must be a number of pixels"));
+    const int maxHeight = cli.value(height).toInt(&ok);
+    if (!ok || maxHeight < 1 || maxHeight > 1000000)
+        return Fail(QStringLiteral("the height must be a number of pixels"));
 
     QString input;
     for (const auto* option : {&dumpModel, &dumpLayout, &render, &print})
@@ -126,7 +132,11 @@ int main(int argc, char* argv[])
     } else {
         if (!cli.isSet(out))
             return Fail(QStringLiteral("--render needs --out FILE.png"));
-        const QImage image = document.Render(windowWidth);
+        const QImage image = document.Render(windowWidth, maxHeight);
+        const int pageHeight = document.Height + HtmlDocument::Margin;
+        if (pageHeight > image.height())
+            std::fprintf(stderr, "kivorender: the page is %d pixels tall; drew the first %d (--height N draws more)\n",
+                         pageHeight, image.height());
         if (!image.save(cli.value(out), "PNG"))
             return Fail(QStringLiteral("Cannot create file %1").arg(cli.value(out)));
     }

@@ -124,13 +124,14 @@ const QImage* HtmlDocument::BackgroundPicture()
     return &backgroundPicture_->Bitmap;
 }
 
-QImage HtmlDocument::Render(int windowWidth)
+QImage HtmlDocument::Render(int windowWidth, int maxHeight)
 {
     {
         QtCanvas measure;
         Layout(measure, windowWidth);
     }
-    QImage image(std::max(1, windowWidth), std::max(1, Height + Margin), QImage::Format_RGB32);
+    // One picture of a long page would take gigabytes; its top is what is asked for.
+    QImage image(std::max(1, windowWidth), std::clamp(Height + Margin, 1, std::max(1, maxHeight)), QImage::Format_RGB32);
     QPainter painter(&image);
     Paint(painter, image.rect(), 0, 0);
     return image;

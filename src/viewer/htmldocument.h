@@ -45,7 +45,8 @@ public:
     // background colour, tiled background picture, then the sections.
     void Paint(QPainter& painter, const QRect& clip, int scrollX, int scrollY);
     // The whole document laid out and painted at that window width.
-    QImage Render(int windowWidth);
+    // Lays out at this width and paints the top of the page, at most maxHeight pixels.
+    QImage Render(int windowWidth, int maxHeight = 32000);
 
     // The background picture, fetched through the image cache once per
     // load; none when there is no usable one.

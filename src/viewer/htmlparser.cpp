@@ -371,6 +371,24 @@ bool HtmlParser::DoCommon(int level)
         section_->AddImage(attrs);
         Next();
         return true;
+    case S::DivSy:
+        // A block of its own; ALIGN holds until its end tag.
+        CloseSection();
+        divAligns_.push_back(align_);
+        if (const TAttribute* a = attrs.Find(S::AlignSy))
+            align_ = AlignFrom(a->Name, align_);
+        StartSection(level);
+        Next();
+        return true;
+    case S::DivEndSy:
+        CloseSection();
+        if (!divAligns_.empty()) {
+            align_ = divAligns_.back();
+            divAligns_.pop_back();
+        }
+        StartSection(level);
+        Next();
+        return true;
     case S::CenterSy: case S::CenterEndSy:
         CloseSection();
         align_ = sym_ == S::CenterSy ? TextAlign::Center : TextAlign::Left;

@@ -93,4 +93,5 @@ private:
     int baseFontSize_ = 3;
     ThtmlForm* form_ = nullptr;
     int tableDepth_ = 0;
+    std::vector<TextAlign> divAligns_;   // the alignment before each open DIV
 };

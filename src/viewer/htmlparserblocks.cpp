@@ -65,7 +65,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             return;
         case S::HRSy:
             CloseSection();
-            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs));
+            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs, level));
             Next();
             continue;
         case S::OLSy: case S::ULSy: case S::DirSy: case S::MenuSy: case S::DLSy: case S::BlockQuoteSy:
@@ -137,10 +137,19 @@ void HtmlParser::DoPre(int level)
     };
     startLine();
     Next();
+    // The line end right after <PRE> only sets the text apart from the tag.
+    if (sym_ == S::EolSy)
+        Next();
+    bool lineFromLineEnd = false;
     for (;;) {
+        const bool afterLineEnd = lineFromLineEnd;
+        lineFromLineEnd = false;
         switch (sym_) {
         case S::EofSy:
         case S::PreEndSy:
+            // So does the one right before </PRE>: no blank line for it.
+            if (afterLineEnd && section_ && section_->IsEmpty() && !section_->Anchored)
+                section_.reset();
             CloseSection();
             reader_->SetPreformatted(false);
             if (pushed)
@@ -154,6 +163,7 @@ void HtmlParser::DoPre(int level)
             continue;
         case S::EolSy:
             startLine();
+            lineFromLineEnd = true;
             Next();
             continue;
         case S::PSy: case S::PEndSy: case S::BRSy:
@@ -277,8 +287,8 @@ void HtmlParser::DoTable(int level)
     bold_ = savedBold;
     italic_ = savedItalic;
     underline_ = savedUnderline;
+    table->ListLevel = level;
     enclosing->Add(std::move(table));
-    (void)level;
 }
 
 void HtmlParser::DoInput(int level)

@@ -1,5 +1,7 @@
 #include "viewer/htmlreader.h"
 
+#include <algorithm>
+
 
 namespace {
 
@@ -101,6 +103,15 @@ bool HtmlReader::SkipComment()
     return true;
 }
 
+bool HtmlReader::TagStartsHere() const
+{
+    // ch_ is a "<"; the raw character after it decides, as in every browser.
+    if (ch_ != '<' || i_ >= n_)
+        return false;
+    const char16_t next = s_[i_];
+    return IsLetter(next) || next == '/' || next == '?' || next == '!';
+}
+
 void HtmlReader::SkipBlanks()
 {
     while (ch_ == ' ' || ch_ == '\r')
@@ -114,7 +125,11 @@ void HtmlReader::Next()
         Sym = TagSymbol::EofSy;
         return;
     case '<':
-        ReadTag();
+        if (TagStartsHere()) {
+            ReadTag();
+            return;
+        }
+        ReadText();
         return;
     case '&':
         ReadEntity();
@@ -126,10 +141,6 @@ void HtmlReader::Next()
             return;
         }
         ReadText();
-        return;
-    case '>':
-        Sym = TagSymbol::OtherChar;
-        Advance();
         return;
     default:
         if (ch_ < 32) {
@@ -148,8 +159,14 @@ void HtmlReader::ReadText()
     TokenText.resize(0);
     while (TokenText.size() < MaxTextToken) {
         const char16_t c = ch_;
-        if (c == '<' || c == '&' || c == '>' || c == EofChar)
+        if (c == '&' || c == EofChar || (c == '<' && TagStartsHere()))
             break;
+        if (c == '<' || c == '>') {
+            // Outside a tag these are the author's own characters (a < b, a > b).
+            TokenText.append(QChar(c));
+            Advance();
+            continue;
+        }
         if (c == ' ' || c == '\r') {
             if (inPre_) {
                 if (c == '\r')
@@ -198,29 +215,7 @@ void HtmlReader::ReadEntity()
     TokenText.resize(0);
     Advance();   // the "&"
     if (ch_ == '#') {
-        Advance();
-        QString digits;
-        while (IsDigit(ch_) && digits.size() < 4) {
-            digits.append(QChar(ch_));
-            Advance();
-        }
-        if (digits.size() == 4) {
-            TokenText = QStringLiteral("&#") + digits;
-            return;
-        }
-        bool semicolon = false;
-        if (!digits.isEmpty() && ch_ == ';') {
-            semicolon = true;
-            Advance();
-        }
-        const int n = digits.isEmpty() ? -1 : digits.toInt();
-        if (n >= 0 && n < 256 && (n == 9 || n == 10 || n >= 32)) {
-            TokenText = QString(QChar(char16_t(n)));
-            return;
-        }
-        TokenText = QStringLiteral("&#") + digits;
-        if (semicolon)
-            TokenText.append(QLatin1Char(';'));
+        ReadCharacterReference();
         return;
     }
     if (!IsLetter(ch_)) {
@@ -228,24 +223,94 @@ void HtmlReader::ReadEntity()
         return;
     }
     QString letters;
-    while (IsLetter(ch_) && letters.size() < 7) {
+    while (IsLetter(ch_) && letters.size() <= MaxNamedCharacterLength) {
         letters.append(QChar(ch_));
         Advance();
     }
-    if (letters.size() == 7) {
+    if (letters.size() > MaxNamedCharacterLength) {
         TokenText = QLatin1Char('&') + letters;
         return;
     }
-    bool semicolon = false;
-    if (ch_ == ';') {
-        semicolon = true;
-        Advance();
-    }
+    if (IsDigit(ch_) && ReadNamedCharacterWithDigits(letters))
+        return;
+    const bool semicolon = ch_ == ';';
+    // The Latin-1 names pages have always used may leave out the ";"; the
+    // rest of the HTML 4 set needs it, or "&not" would eat the start of "&nothing".
     if (const int code = LookupEntity(letters)) {
+        if (semicolon)
+            Advance();
         TokenText = QString(QChar(char16_t(code)));
         return;
     }
+    if (semicolon) {
+        Advance();
+        if (const char32_t c = LookupNamedCharacter(letters)) {
+            TokenText = QString::fromUcs4(&c, 1);
+            return;
+        }
+    }
     TokenText = QLatin1Char('&') + letters;
+    if (semicolon)
+        TokenText.append(QLatin1Char(';'));
+}
+
+bool HtmlReader::ReadNamedCharacterWithDigits(const QString& letters)
+{
+    // frac12, sup2 and their kind; "&copy1997" keeps meaning the sign and a year.
+    QString name = letters;
+    qsizetype j = i_ - 1;   // ch_ is the first digit
+    while (j < n_ && IsDigit(s_[j]) && name.size() < MaxNamedCharacterLength)
+        name.append(QChar(s_[j++]));
+    if (j >= n_ || s_[j] != ';')
+        return false;
+    const char32_t c = LookupNamedCharacter(name);
+    if (!c)
+        return false;
+    for (qsizetype k = i_ - 1; k <= j; ++k)
+        Advance();
+    TokenText = QString::fromUcs4(&c, 1);
+    return true;
+}
+
+void HtmlReader::ReadCharacterReference()
+{
+    constexpr char32_t beyondUnicode = 0x110000;
+    Advance();   // the "#"
+    QString written = QStringLiteral("&#");
+    int base = 10;
+    if (ch_ == 'x' || ch_ == 'X') {
+        base = 16;
+        written.append(QChar(ch_));
+        Advance();
+    }
+    char32_t number = 0;
+    bool anyDigit = false;
+    for (;;) {
+        int digit = -1;
+        if (IsDigit(ch_))
+            digit = ch_ - '0';
+        else if (base == 16 && IsHexLetter(ch_))
+            digit = (Upper(ch_) - 'A') + 10;
+        if (digit < 0)
+            break;
+        anyDigit = true;
+        // Past the last character the exact number no longer matters.
+        number = std::min<char32_t>(number * char32_t(base) + char32_t(digit), beyondUnicode);
+        written.append(QChar(ch_));
+        Advance();
+    }
+    if (!anyDigit) {
+        TokenText = written;
+        return;
+    }
+    const bool semicolon = ch_ == ';';
+    if (semicolon)
+        Advance();
+    if (const char32_t c = CharacterOfReference(number)) {
+        TokenText = QString::fromUcs4(&c, 1);
+        return;
+    }
+    TokenText = written;
     if (semicolon)
         TokenText.append(QLatin1Char(';'));
 }

@@ -36,9 +36,12 @@ private:
     char16_t ReadChar();
     void Advance() { ch_ = ReadChar(); }
     bool SkipComment();
+    bool TagStartsHere() const;
     void ReadTag();
     void ReadAttributes(TAttributeList& list);
     void ReadEntity();
+    void ReadCharacterReference();
+    bool ReadNamedCharacterWithDigits(const QString& letters);
     void ReadText();
     void SkipBlanks();
 

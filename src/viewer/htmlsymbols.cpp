@@ -14,7 +14,7 @@ struct Named {
 };
 
 // Tags that have an end symbol, in the order of their symbols.
-constexpr std::array<Named, 43> kPairedTags{{
+constexpr std::array<Named, 44> kPairedTags{{
     {"HTML", S::HtmlSy}, {"TITLE", S::TitleSy}, {"BODY", S::BodySy}, {"HEAD", S::HeadSy},
     {"B", S::BSy}, {"I", S::ISy}, {"H", S::HeadingSy}, {"EM", S::EmSy}, {"STRONG", S::StrongSy},
     {"U", S::USy}, {"CITE", S::CiteSy}, {"VAR", S::VarSy}, {"TT", S::TTSy}, {"CODE", S::CodeSy},
@@ -25,7 +25,7 @@ constexpr std::array<Named, 43> kPairedTags{{
     {"FORM", S::FormSy}, {"TEXTAREA", S::TextAreaSy}, {"SELECT", S::SelectSy},
     {"OPTION", S::OptionSy}, {"FONT", S::FontSy}, {"SUB", S::SubSy}, {"SUP", S::SupSy},
     {"BIG", S::BigSy}, {"SMALL", S::SmallSy}, {"P", S::PSy}, {"MAP", S::MapSy},
-    {"FRAMESET", S::FrameSetSy}, {"NOFRAMES", S::NoFramesSy},
+    {"FRAMESET", S::FrameSetSy}, {"NOFRAMES", S::NoFramesSy}, {"DIV", S::DivSy},
 }};
 
 constexpr std::array<Named, 14> kSingleTags{{
@@ -35,7 +35,7 @@ constexpr std::array<Named, 14> kSingleTags{{
     {"AREA", S::AreaSy}, {"FRAME", S::FrameSy},
 }};
 
-constexpr std::array<Named, 46> kAttributes{{
+constexpr std::array<Named, 47> kAttributes{{
     {"HREF", S::HrefSy}, {"NAME", S::NameSy}, {"SRC", S::SrcSy}, {"ALT", S::AltSy},
     {"ALIGN", S::AlignSy}, {"TEXT", S::TextSy}, {"BGCOLOR", S::BGColorSy}, {"LINK", S::LinkSy},
     {"BACKGROUND", S::BackgroundSy}, {"COLSPAN", S::ColSpanSy}, {"ROWSPAN", S::RowSpanSy},
@@ -49,7 +49,7 @@ constexpr std::array<Named, 46> kAttributes{{
     {"ISMAP", S::IsMapSy}, {"BORDERCOLOR", S::BorderColorSy}, {"USEMAP", S::UseMapSy},
     {"SHAPE", S::ShapeSy}, {"COORDS", S::CoordsSy}, {"NOHREF", S::NoHrefSy},
     {"HEIGHT", S::HeightSy}, {"PLAIN", S::PlainSy}, {"TARGET", S::TargetSy},
-    {"NORESIZE", S::NoResizeSy}, {"SCROLLING", S::ScrollingSy},
+    {"NORESIZE", S::NoResizeSy}, {"SCROLLING", S::ScrollingSy}, {"NOSHADE", S::NoShadeSy},
 }};
 
 // The Latin-1 names from 192 on, one per code; 215 and 247 have none.
@@ -163,7 +163,7 @@ bool TagStoresAttributes(TagSymbol sym)
     case S::OLSy: case S::ULSy: case S::ImageSy: case S::ASy: case S::TableSy: case S::TDSy:
     case S::TRSy: case S::THSy: case S::CaptionSy: case S::InputSy: case S::FormSy:
     case S::TextAreaSy: case S::SelectSy: case S::OptionSy: case S::FontSy: case S::BaseFontSy:
-    case S::MapSy: case S::AreaSy: case S::FrameSetSy: case S::FrameSy:
+    case S::MapSy: case S::AreaSy: case S::FrameSetSy: case S::FrameSy: case S::DivSy:
         return true;
     default:
         return false;

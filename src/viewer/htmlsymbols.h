@@ -14,13 +14,13 @@ enum class TagSymbol : unsigned char {
     HtmlSy, TitleSy, BodySy, HeadSy, BSy, ISy, HeadingSy, EmSy, StrongSy, USy, CiteSy, VarSy,
     TTSy, CodeSy, KbdSy, SampSy, OLSy, ULSy, DirSy, MenuSy, DLSy, ASy, AddressSy, BlockQuoteSy,
     PreSy, CenterSy, TableSy, TDSy, THSy, CaptionSy, FormSy, TextAreaSy, SelectSy, OptionSy,
-    FontSy, SubSy, SupSy, BigSy, SmallSy, PSy, MapSy, FrameSetSy, NoFramesSy,
+    FontSy, SubSy, SupSy, BigSy, SmallSy, PSy, MapSy, FrameSetSy, NoFramesSy, DivSy,
     HtmlEndSy, TitleEndSy, BodyEndSy, HeadEndSy, BEndSy, IEndSy, HeadingEndSy, EmEndSy,
     StrongEndSy, UEndSy, CiteEndSy, VarEndSy, TTEndSy, CodeEndSy, KbdEndSy, SampEndSy,
     OLEndSy, ULEndSy, DirEndSy, MenuEndSy, DLEndSy, AEndSy, AddressEndSy, BlockQuoteEndSy,
     PreEndSy, CenterEndSy, TableEndSy, TDEndSy, THEndSy, CaptionEndSy, FormEndSy,
     TextAreaEndSy, SelectEndSy, OptionEndSy, FontEndSy, SubEndSy, SupEndSy, BigEndSy,
-    SmallEndSy, PEndSy, MapEndSy, FrameSetEndSy, NoFramesEndSy,
+    SmallEndSy, PEndSy, MapEndSy, FrameSetEndSy, NoFramesEndSy, DivEndSy,
     // Tags without an end symbol.
     LISy, BRSy, HRSy, DDSy, DTSy, ImageSy, BaseSy, TRSy, ButtonSy, InputSy, SelectedSy,
     BaseFontSy, AreaSy, FrameSy,
@@ -29,7 +29,7 @@ enum class TagSymbol : unsigned char {
     RowSpanSy, BorderSy, CellPaddingSy, CellSpacingSy, VAlignSy, WidthSy, StartSy, ValueSy,
     TypeSy, CheckBoxSy, RadioSy, MethodSy, ActionSy, CheckedSy, SizeSy, MaxLengthSy, ColsSy,
     RowsSy, MultipleSy, FaceSy, ColorSy, TranspSy, ClearSy, IsMapSy, BorderColorSy, UseMapSy,
-    ShapeSy, CoordsSy, NoHrefSy, HeightSy, PlainSy, TargetSy, NoResizeSy, ScrollingSy,
+    ShapeSy, CoordsSy, NoHrefSy, HeightSy, PlainSy, TargetSy, NoResizeSy, ScrollingSy, NoShadeSy,
     SymbolCount
 };
 
@@ -64,3 +64,12 @@ public:
 private:
     std::vector<TAttribute> items_;
 };
+
+// The longest name of the HTML 4 named characters ("thetasym").
+constexpr int MaxNamedCharacterLength = 8;
+// A name of the HTML 4 set (case kept) to its character, or 0.
+char32_t LookupNamedCharacter(QStringView name);
+// The character a numeric reference stands for: 128 to 159 as Windows-1252;
+// 0 for control characters other than tab and line feed, surrogates and
+// numbers beyond Unicode.
+char32_t CharacterOfReference(char32_t number);

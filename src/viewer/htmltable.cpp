@@ -89,7 +89,7 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const TAttributeList& attributes, Te
 
 ThtmlTable::ThtmlTable(TSectionList* owner, const ThtmlTable& other)
     : TSectionBase(owner, other), Caption(std::make_unique<TCellObj>(owner, *other.Caption)),
-      TopCaption(other.TopCaption), Border(other.Border), Align(other.Align), AlignGiven(other.AlignGiven),
+      ListLevel(other.ListLevel), TopCaption(other.TopCaption), Border(other.Border), Align(other.Align), AlignGiven(other.AlignGiven),
       CellPadding(other.CellPadding), CellSpacing(other.CellSpacing), SpecWidth(other.SpecWidth),
       SpecWidthPercent(other.SpecWidthPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
       HasBorderColor(other.HasBorderColor), BorderColor(other.BorderColor), Initialized(other.Initialized),

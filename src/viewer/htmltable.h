@@ -59,6 +59,7 @@ public:
 
     std::vector<TCellList> Rows;
     std::unique_ptr<TCellObj> Caption;
+    int ListLevel = 0;   // the list level the table stands at (0 outside lists)
     bool TopCaption = true;
     int Border = 0;
     TextAlign Align = TextAlign::Left;

@@ -72,13 +72,13 @@ int QtCanvas::TextWidth(QStringView text)
 {
     int width = 0;
     const auto& adv = current_->advances;
-    for (QChar c : text) {
-        const char16_t u = c.unicode();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
         if (u < 256) {
             width += adv[u];
         } else {
-            // Outside Latin-1 (and surrogate pairs) ask Qt for the rest at once.
-            return width + current_->metrics.horizontalAdvance(text.mid(&c - text.data()).toString());
+            // Outside Latin-1 (and surrogate pairs) ask Qt, with its font fallback, for the rest at once.
+            return width + current_->metrics.horizontalAdvance(text.mid(i).toString());
         }
     }
     return width;

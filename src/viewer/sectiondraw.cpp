@@ -201,6 +201,10 @@ int THorzLine::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int 
     }
     const int y1 = top + (DrawHeight - Thickness) / 2;
     const int y2 = y1 + Thickness - 1;
+    if (NoShade) {
+        canvas.FillRect(QRect(QPoint(x1, y1), QPoint(x2, y2)), SysColors::ButtonShadow());
+        return y + DrawHeight;
+    }
     const bool whitePage = doc->Background == SysColors::White() && doc->BackgroundName.isEmpty();
     const QColor light = (doc->Printing || whitePage) ? SysColors::Silver() : SysColors::ButtonHighlight();
     const QColor dark = SysColors::ButtonShadow();

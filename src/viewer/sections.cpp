@@ -299,10 +299,12 @@ void THeadingSpace::CopyToClipboard(ClipBuffer& buffer)
         buffer.AddTextCR(u"");
 }
 
-THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TSectionBase(owner)
+THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes, int level)
+    : TSectionBase(owner), ListLevel(level)
 {
     if (const TAttribute* a = attributes.Find(TagSymbol::SizeSy); a && a->Value >= 1 && a->Value <= 20)
         Thickness = a->Value;
+    NoShade = attributes.Has(TagSymbol::NoShadeSy);
     if (const TAttribute* a = attributes.Find(TagSymbol::WidthSy)) {
         if (const auto width = ReadWidth(*a, WidthRule::HorizontalRule)) {
             HasWidth = true;
@@ -314,13 +316,15 @@ THorzLine::THorzLine(TSectionList* owner, const TAttributeList& attributes) : TS
 }
 
 THorzLine::THorzLine(TSectionList* owner, const THorzLine& other)
-    : TSectionBase(owner, other), Thickness(other.Thickness), LeftAtLayout(other.LeftAtLayout),
+    : TSectionBase(owner, other), Thickness(other.Thickness), ListLevel(other.ListLevel), NoShade(other.NoShade), LeftAtLayout(other.LeftAtLayout),
       RightAtLayout(other.RightAtLayout), HasWidth(other.HasWidth), HWidth(other.HWidth), Percent(other.Percent)
 {
 }
 
 int THorzLine::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs)
 {
+    // A list's indent ends with the list, also when a rule is what follows it.
+    imgr.SetLevel(y, ListLevel);
     LeftAtLayout = imgr.LeftIndent(y) - imgr.LeftEdge();
     RightAtLayout = imgr.RightSide(y) - imgr.LeftEdge();
     return TSectionBase::DrawLogic(canvas, y, imgr, maxWidth, curs);

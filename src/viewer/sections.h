@@ -151,7 +151,8 @@ public:
 
 class THorzLine : public TSectionBase {
 public:
-    THorzLine(TSectionList* owner, const TAttributeList& attributes);
+    // level: the list level the rule stands at (0 outside lists).
+    THorzLine(TSectionList* owner, const TAttributeList& attributes, int level = 0);
     THorzLine(TSectionList* owner, const THorzLine& other);
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
     void UpdateSpacing() override;
@@ -160,6 +161,8 @@ public:
     void CopyToClipboard(ClipBuffer& buffer) override;
 
     int Thickness = 2;
+    int ListLevel = 0;
+    bool NoShade = false;   // a solid bar instead of the engraved line
     int LeftAtLayout = 0;   // margins at the rule's y, from the cell's left side
     int RightAtLayout = 0;
     bool HasWidth = false;

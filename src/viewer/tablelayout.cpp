@@ -224,7 +224,19 @@ void ThtmlTable::GetWidths(Canvas& canvas, int width)
         Widths = mins;
         return;
     }
-    const int percentSum = std::accumulate(Percents.begin(), Percents.end(), 0);
+    int percentSum = std::accumulate(Percents.begin(), Percents.end(), 0);
+    if (SpecWidth > 0 && percentSum >= 1 && percentSum < 100
+        && std::all_of(Percents.begin(), Percents.end(), [](int p) { return p > 0; })) {
+        // The author asked for a table of this width and gave every column a
+        // share: the shares divide the whole width, whatever they add up to.
+        int given = 0;
+        for (int& pct : Percents) {
+            pct = pct * 100 / percentSum;
+            given += pct;
+        }
+        Percents.back() += 100 - given;
+        percentSum = 100;
+    }
     if ((percentSum >= 1 && percentSum <= 100) || SpecWidth > 0) {
         int m = 0, n = 0;
         for (int i = 0; i < NumCols; ++i) {
@@ -319,6 +331,8 @@ int ThtmlTable::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWi
 {
     StartCurs = curs;
     YValue = y;
+    // Inside a list the table takes the list's indent; after the list, none.
+    imgr.SetLevel(y, ListLevel);
     const int available = imgr.RightSide(y) - imgr.LeftIndent(y);
     LeftX = imgr.LeftIndent(y);
     int target = available;

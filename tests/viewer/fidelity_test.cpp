@@ -1,0 +1,172 @@
+// Pages as people really write them: stray "<" and ">", percentages that do
+// not add up, rules after lists, the full entity set, text beyond Latin-1.
+#include "viewertestutil.h"
+#include "viewer/htmltable.h"
+#include "viewer/qtcanvas.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// All text of the document's top-level sections, joined with "|".
+QString AllText(const QString& html)
+{
+    HtmlDocument page;
+    page.LoadText(html);
+    QString text;
+    for (int i = 0; i < page.Doc.Count(); ++i)
+        if (auto* s = dynamic_cast<TSection*>(page.Doc[i]); s && !s->IsEmpty())
+            text += s->Buff + QLatin1Char('|');
+    return text;
+}
+
+TEST(StrayAngleBrackets, AreTextUnlessATagStarts)
+{
+    EXPECT_EQ(AllText("<P>if a < b and c > d then x"), "if a < b and c > d then x|");
+    EXPECT_EQ(AllText("<P>[<\"][^>\"]+[\">]"), "[<\"][^>\"]+[\">]|");
+    EXPECT_EQ(AllText("x<=y, 1 <2, a<\r\nb, end <"), "x<=y, 1 <2, a< b, end <|");
+    // What does start a tag still does: letters, "/", "!", "?".
+    EXPECT_EQ(AllText("a<B>b</B><!-- c -->d<?xml x?>e<Unknown>f"), "abdef|");
+    EXPECT_EQ(AllText("<PRE>if (a < 0 && b>c)</PRE>"), "if (a < 0 && b>c)|");
+}
+
+ThtmlTable* FirstTable(LaidOutPage& p)
+{
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* t = dynamic_cast<ThtmlTable*>(p.Doc()[i]))
+            return t;
+    return nullptr;
+}
+
+QString Chars(std::initializer_list<char32_t> codes)
+{
+    QString s;
+    for (char32_t c : codes)
+        s += QString::fromUcs4(&c, 1);
+    return s;
+}
+
+TEST(References, TheHtml4NamesAndNumbersBeyondLatin1)
+{
+    EXPECT_EQ(AllText("a&mdash;b&ndash;&ldquo;q&rdquo;&rsquo;&hellip;&trade;&euro;"),
+              "a" + Chars({0x2014}) + "b" + Chars({0x2013, 0x201C}) + "q" + Chars({0x201D, 0x2019, 0x2026, 0x2122, 0x20AC}) + "|");
+    EXPECT_EQ(AllText("&frac12;&sup2;&frac34;&bull;&middot;&thetasym;&Omega;&alefsym;"),
+              Chars({189, 178, 190, 0x2022, 183, 0x3D1, 0x3A9, 0x2135}) + "|");
+    EXPECT_EQ(AllText("&#8212;&#x40;&#X4a;&#x1F600;&#128512;"), Chars({0x2014, '@', 'J', 0x1F600, 0x1F600}) + "|");
+    // 128 to 159 as Windows-1252, holes and the unusable stay as written.
+    EXPECT_EQ(AllText("&#151;&#146;&#128;&#x96;"), Chars({0x2014, 0x2019, 0x20AC, 0x2013}) + "|");
+    EXPECT_EQ(AllText("&#129;&#0;&#xD800;&#x110000;&#99999999999;&#x;&#7"),
+              "&#129;&#0;&#xD800;&#x110000;&#99999999999;&#x;&#7|");
+
+    // The old Latin-1 names keep their rules; the new ones need their ";".
+    EXPECT_EQ(AllText("&copy1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;"),
+              Chars({169}) + "1997 &sup2 &eacutex &mdash &nothing &Mdash; &bogus;|");
+    EXPECT_EQ(AllText("&thetasyms; &amp;lt;"), "&thetasyms; &lt;|");
+}
+
+TEST(Unicode, KeptFoundCopiedAndMeasured)
+{
+    const QString words = QString::fromUtf8("\u03A9\u03BC\u03AD\u03B3\u03B1 \u65E5\u672C\u8A9E \U0001F600 end");
+    LaidOutPage p("<P>" + words);
+    TSection* s = p.SectionWith(QStringLiteral("end"));
+    ASSERT_TRUE(s);
+    EXPECT_EQ(s->Buff, words);
+    const int at = p.Doc().FindString(0, QString::fromUtf8("\u65E5\u672C\u8A9E"), MatchCase::Yes);
+    ASSERT_GE(at, 0);
+    p.Doc().SelStart = at;
+    p.Doc().SelEnd = at + 6;   // the three characters, a blank and the two halves of the face
+    EXPECT_EQ(p.Doc().SelectedText().trimmed(), QString::fromUtf8("\u65E5\u672C\u8A9E \U0001F600"));
+
+    // Measured by the fonts that draw them: wider than nothing, and a run
+    //  
+    QtCanvas canvas;
+    canvas.SelectFont(CanvasFont{});
+    const QString han = QString::fromUtf8("\u65E5\u672C\u8A9E");
+    EXPECT_GT(canvas.TextWidth(han), canvas.TextWidth(u"a"));
+    EXPECT_GT(canvas.TextWidth(QString::fromUtf8("\U0001F600")), 0);
+}
+
+TEST(TablePercents, ShortOfAHundredFillTheWidthAskedFor)
+{
+    // 400 pixels of text; the default spacing of 3 leaves 397 for the columns.
+    LaidOutPage full("<TABLE WIDTH=100% BORDER=1><TR><TD WIDTH=30%>a<TD WIDTH=30%>b</TABLE>");
+    ASSERT_TRUE(FirstTable(full));
+    EXPECT_EQ(FirstTable(full)->Widths, (std::vector<int>{198, 198}));
+    LaidOutPage uneven("<TABLE WIDTH=100%><TR><TD WIDTH=10%>a<TD WIDTH=30%>b</TABLE>");
+    EXPECT_EQ(FirstTable(uneven)->Widths, (std::vector<int>{397 * 25 / 100, 397 * 75 / 100}));
+    LaidOutPage pixels("<TABLE WIDTH=203><TR><TD WIDTH=20%>a<TD WIDTH=20%>b</TABLE>");
+    EXPECT_EQ(FirstTable(pixels)->Widths, (std::vector<int>{100, 100}));
+
+    // Without a table width, or with a column left free, the shares stay as written.
+    LaidOutPage free("<TABLE><TR><TD WIDTH=30%>a<TD WIDTH=30%>b</TABLE>");
+    EXPECT_LT(FirstTable(free)->TableWidth, 200);
+    LaidOutPage rest("<TABLE WIDTH=100%><TR><TD WIDTH=30%>a<TD>b</TABLE>");
+    EXPECT_EQ(FirstTable(rest)->Widths[0], 397 * 30 / 100);
+    EXPECT_GT(FirstTable(rest)->TableWidth, 395);
+}
+
+TEST(ListIndent, EndsWithTheListAlsoBeforeARuleOrTable)
+{
+    LaidOutPage p("<UL><LI>item<HR></UL><HR>text<DL><DD>d</DL><HR>"
+                  "<UL><LI>x<TABLE><TR><TD>in</TABLE></UL><TABLE><TR><TD>out</TABLE>");
+    std::vector<int> rules;
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* r = dynamic_cast<THorzLine*>(p.Doc()[i]))
+            rules.push_back(r->LeftAtLayout);
+    EXPECT_EQ(rules, (std::vector<int>{IndentManager::ListIndent, 0, 0}));
+    std::vector<int> tables;
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* t = dynamic_cast<ThtmlTable*>(p.Doc()[i]))
+            tables.push_back(t->LeftX);
+    ASSERT_EQ(tables.size(), 2u);
+    EXPECT_EQ(tables[0] - tables[1], IndentManager::ListIndent);
+}
+
+TEST(Blocks, DivAlignmentNoShadeRuleAndPreLineEnds)
+{
+    LaidOutPage p("x<DIV ALIGN=center>mid</DIV>after<DIV align=right>rhs<DIV>inner</DIV>still</DIV>left"
+                  "<HR NOSHADE SIZE=4><HR>"
+                  "<PRE>\r\nline1\r\n\r\nline3\r\n</PRE><PRE>one</PRE>");
+    auto alignOf = [&](const char* word) { return p.SectionWith(QString::fromLatin1(word))->Align; };
+    EXPECT_EQ(alignOf("x"), TextAlign::Left);
+    EXPECT_EQ(alignOf("mid"), TextAlign::Center);
+    EXPECT_EQ(alignOf("after"), TextAlign::Left);
+    EXPECT_EQ(alignOf("rhs"), TextAlign::Right);
+    EXPECT_EQ(alignOf("inner"), TextAlign::Right);
+    EXPECT_EQ(alignOf("still"), TextAlign::Right);
+    EXPECT_EQ(alignOf("left"), TextAlign::Left);
+    EXPECT_NE(p.SectionWith("x"), p.SectionWith("mid"));   // a block, not inline
+
+    std::vector<THorzLine*> rules;
+    std::vector<QString> pre;
+    for (int i = 0; i < p.Doc().Count(); ++i) {
+        if (auto* r = dynamic_cast<THorzLine*>(p.Doc()[i]))
+            rules.push_back(r);
+        if (auto* s = dynamic_cast<TPreFormated*>(p.Doc()[i]))
+            pre.push_back(s->Buff);
+    }
+    ASSERT_EQ(rules.size(), 2u);
+    EXPECT_TRUE(rules[0]->NoShade);
+    EXPECT_FALSE(rules[1]->NoShade);
+    // The solid bar is one fill of the rule's thickness; the engraved one is lines.
+    p.canvas.fills.clear();
+    rules[0]->Draw(p.canvas, QRect(0, 0, 1000, 100000), p.Doc().IMgr, 0, 0);
+    ASSERT_EQ(p.canvas.fills.size(), 1u);
+    EXPECT_EQ(p.canvas.fills[0].height(), 4);
+    EXPECT_EQ(pre, (std::vector<QString>{"line1", " ", "line3", "one"}));   // a blank line keeps its height
+}
+
+TEST(Render, StopsAtTheHeightAsked)
+{
+    QString tall;
+    for (int i = 0; i < 40; ++i)
+        tall += QStringLiteral("line<BR>");
+    HtmlDocument page;
+    page.LoadText(tall);
+    const QImage top = page.Render(300, 100);
+    EXPECT_EQ(top.height(), 100);
+    EXPECT_GT(page.Height, 100);
+    EXPECT_EQ(page.Render(300, 100000).height(), page.Height + HtmlDocument::Margin);
+}
+
+} // namespace
