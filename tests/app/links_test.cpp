@@ -48,7 +48,7 @@ TEST_F(Links, TheContextMenuMirrorsTheLinkMenuOnce)
     form.show();
     QMenu* mirror = form.PopHTMLItems.MNU_Link;
     ASSERT_NE(mirror, nullptr);
-    QTest::qWaitFor([&] { return MenuCaptions(*mirror) == kLinkMenu; });
+    (void)QTest::qWaitFor([&] { return MenuCaptions(*mirror) == kLinkMenu; });
     EXPECT_EQ(MenuCaptions(*mirror), kLinkMenu);
     form.hide();
     form.show();

@@ -40,7 +40,7 @@ TEST_F(MainForm, OpensTheFileNamedOnTheCommandLineOnceShown)
     WriteFile(path, "<HTML><BODY>Hello</BODY></HTML>");
     TFM_MainForm& form = Start({path});
     form.show();
-    QTest::qWaitFor([&] { return form.Document().DocumentFileName() == path; });
+    (void)QTest::qWaitFor([&] { return form.Document().DocumentFileName() == path; });
     EXPECT_EQ(form.Document().DocumentFileName(), path);
     EXPECT_EQ(form.HTML_WINDOW->Text(), QStringLiteral("<HTML><BODY>Hello</BODY></HTML>"));
     EXPECT_EQ(form.windowTitle(), QStringLiteral("KivoPro32 - ") + path);
@@ -57,7 +57,7 @@ TEST_F(MainForm, AnUnreadableCommandLineFileEndsInTheErrorBox)
     const QString path = Path(QStringLiteral("missing.htm"));
     TFM_MainForm& form = Start({path});
     form.show();
-    QTest::qWaitFor([&] { return prompts.Messages() == QStringList{QStringLiteral("Cannot open file ") + path}; });
+    (void)QTest::qWaitFor([&] { return prompts.Messages() == QStringList{QStringLiteral("Cannot open file ") + path}; });
     EXPECT_EQ(prompts.Messages(), QStringList{QStringLiteral("Cannot open file ") + path});
     EXPECT_EQ(prompts.asked[0].kind, MessageKind::Error);
     EXPECT_EQ(form.Document().DocumentFileName(), QString());

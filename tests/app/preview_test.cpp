@@ -211,7 +211,7 @@ TEST_F(PreviewPage, StartingWithAFileShowsItRendered)
     WriteFile(path, "<H1>Start</H1>");
     TFM_MainForm& form = Start({path});
     form.show();
-    QTest::qWaitFor([&] { return form.TabSet1->currentIndex() == 1; });
+    (void)QTest::qWaitFor([&] { return form.TabSet1->currentIndex() == 1; });
     EXPECT_EQ(form.TabSet1->currentIndex(), 1);
     EXPECT_EQ(form.NB_MainWindow->currentIndex(), 1);
     EXPECT_GT(form.ViewPage->Document().Count(), 0);

@@ -77,7 +77,7 @@ TEST_F(UserTagWindowTest, EditsAreWrittenOnlyBySaveTags)
 
     TypeIntoCell(grid, 1, 0, QStringLiteral("<U>"));
     QTest::keyClick(grid.indexWidget(grid.currentIndex()), Qt::Key_Return);
-    QTest::qWaitFor([&] { return CellText(grid, 1, 0) == QStringLiteral("<U>"); });
+    (void)QTest::qWaitFor([&] { return CellText(grid, 1, 0) == QStringLiteral("<U>"); });
     EXPECT_EQ(CellText(grid, 1, 0), QStringLiteral("<U>"));
     EXPECT_TRUE(window->isVisible());  // Return ends the typing, nothing more
     EXPECT_TRUE(window->BT_SaveTag->isEnabled());

@@ -1,5 +1,6 @@
 // Cutting a document into pages, on the fixed-metrics canvas.
 #include "fakecanvas.h"
+#include "recordinghost.h"
 #include "viewer/htmldocument.h"
 #include "viewer/htmltable.h"
 #include "viewer/sections.h"
@@ -31,8 +32,21 @@ void CollectLines(const TCell& cell, std::vector<PrintedLine>& out)
 
 // A document as the printer sees it: copied, then cut for paper of the
 // given size in screen pixels.
+// Every picture the page names is a grey block, so IMG sizes hold.
+class GreyPictureHost : public RecordingHost {
+public:
+    GreyPictureHost() { SuppliesAll = true; }
+    QImage LoadPicture(const QString&, QColor&) override
+    {
+        QImage picture(8, 8, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        return picture;
+    }
+};
+
 struct PaginatedPage {
-    HtmlDocument page;
+    GreyPictureHost host;
+    HtmlDocument page{&host};
     FakeCanvas canvas;
     std::unique_ptr<TSectionList> copy;
     PrintPlan plan;

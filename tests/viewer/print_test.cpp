@@ -148,12 +148,16 @@ TEST_F(PrintToPdf, ATableLowOnAPageStartsTheNextOneHighUpContinues)
 
 TEST_F(PrintToPdf, APictureTallerThanAPageRunsOverTheBreak)
 {
+    QImage tall(30, 240, QImage::Format_RGB32);
+    tall.fill(QColor(0xE0, 0xE0, 0xE0));
+    ASSERT_TRUE(tall.save(folder.filePath(QStringLiteral("tall.png"))));
+    host.Folder = folder.path();
     Load(QStringLiteral("<P>Before</P><IMG SRC=\"tall.png\" WIDTH=300 HEIGHT=2400><P>After</P>"));
     const QStringList pages = Print();
     ASSERT_GE(pages.size(), 3);
     EXPECT_TRUE(pages.first().contains(QLatin1String("Before")));
     EXPECT_TRUE(pages.last().contains(QLatin1String("After")));
-    // The picture's grey stand-in covers page 2 from top to bottom.
+    // The grey picture covers page 2 from top to bottom.
     const QImage second = PdfPages::Picture(pdf, 2);
     ASSERT_FALSE(second.isNull());
     const int x = second.width() / 8;
