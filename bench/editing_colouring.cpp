@@ -97,21 +97,11 @@ void BM_TypeAtTheEndOfMegabyteAndRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_TypeAtTheEndOfMegabyteAndRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
-// The same lines as the tag commands' own benchmark.
-QString MegabyteOfParagraphs()
-{
-    QString text;
-    const QString line = QStringLiteral("<P>Some text of a paragraph with <B>bold</B> words and a <A HREF=\"x.htm\">link</A>.");
-    while (text.size() < 1024 * 1024)
-        text += line + QStringLiteral("\r\n");
-    return text + QStringLiteral("last line");
-}
-
 void BM_InsertTagPairNearTheEndShown(benchmark::State& state)
 {
     BenchEditor editor(state.range(0));
     EditControl& edit = editor.edit;
-    edit.SetText(MegabyteOfParagraphs());
+    edit.SetText(MegabyteOfEditorLines());
     editor.ShowTheEnd();
     const int start = edit.LineIndex(edit.LineCount() - 3) + 3;
     for (auto _ : state) {
@@ -129,7 +119,7 @@ void BM_InsertListNearTheEndShown(benchmark::State& state)
 {
     BenchEditor editor(state.range(0));
     EditControl& edit = editor.edit;
-    edit.SetText(MegabyteOfParagraphs());
+    edit.SetText(MegabyteOfEditorLines());
     editor.ShowTheEnd();
     const int start = edit.LineIndex(edit.LineCount() - 4);
     const int last = edit.LineCount() - 3;

@@ -1,26 +1,17 @@
 // Tag commands near the end of a 1 MB document: each must stay well under
 // 5 ms, whatever the document's length.
 #include "editing/tagcommands.h"
+#include "benchpages.h"
 #include "platform/editcontrol.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// About 1 MB of HTML-like lines.
-QString MegabyteDocument()
-{
-    QString text;
-    const QString line = QStringLiteral("<P>Some text of a paragraph with <B>bold</B> words and a <A HREF=\"x.htm\">link</A>.");
-    while (text.size() < 1024 * 1024)
-        text += line + QStringLiteral("\r\n");
-    return text + QStringLiteral("last line");
-}
-
 void BM_InsertTagPairNearTheEnd(benchmark::State& state)
 {
     EditControl edit;
-    edit.SetText(MegabyteDocument());
+    edit.SetText(MegabyteOfEditorLines());
     const int start = edit.LineIndex(edit.LineCount() - 3) + 3;
     for (auto _ : state) {
         edit.SetSelection(start, 10);
@@ -36,7 +27,7 @@ BENCHMARK(BM_InsertTagPairNearTheEnd)->Unit(benchmark::kMillisecond);
 void BM_InsertListNearTheEnd(benchmark::State& state)
 {
     EditControl edit;
-    edit.SetText(MegabyteDocument());
+    edit.SetText(MegabyteOfEditorLines());
     const int start = edit.LineIndex(edit.LineCount() - 4);
     const int last = edit.LineCount() - 3;
     const int length = edit.LineIndex(last) + edit.LineLength(last) - start;
