@@ -1,9 +1,9 @@
 #include "editing/htmlclassifier.h"
 
+#include "viewer/htmlsymbols.h"
+
 #include <QLatin1StringView>
 
-#include <algorithm>
-#include <array>
 
 namespace {
 
@@ -52,34 +52,6 @@ struct Reading {
     }
 };
 
-// The entity names the preview turns into characters: seven of its own and
-// the Latin-1 letters from code 192 on (215 and 247 have none).
-constexpr std::array<QLatin1StringView, 69> kEntityNames = {
-    QLatin1StringView("amp"),    QLatin1StringView("lt"),     QLatin1StringView("gt"),
-    QLatin1StringView("quot"),   QLatin1StringView("nbsp"),   QLatin1StringView("copy"),
-    QLatin1StringView("reg"),    QLatin1StringView("Agrave"), QLatin1StringView("Aacute"),
-    QLatin1StringView("Acirc"),  QLatin1StringView("Atilde"), QLatin1StringView("Auml"),
-    QLatin1StringView("Aring"),  QLatin1StringView("AElig"),  QLatin1StringView("Ccedil"),
-    QLatin1StringView("Egrave"), QLatin1StringView("Eacute"), QLatin1StringView("Ecirc"),
-    QLatin1StringView("Euml"),   QLatin1StringView("Igrave"), QLatin1StringView("Iacute"),
-    QLatin1StringView("Icirc"),  QLatin1StringView("Iuml"),   QLatin1StringView("ETH"),
-    QLatin1StringView("Ntilde"), QLatin1StringView("Ograve"), QLatin1StringView("Oacute"),
-    QLatin1StringView("Ocirc"),  QLatin1StringView("Otilde"), QLatin1StringView("Ouml"),
-    QLatin1StringView("Oslash"), QLatin1StringView("Ugrave"), QLatin1StringView("Uacute"),
-    QLatin1StringView("Ucirc"),  QLatin1StringView("Uuml"),   QLatin1StringView("Yacute"),
-    QLatin1StringView("THORN"),  QLatin1StringView("szlig"),  QLatin1StringView("agrave"),
-    QLatin1StringView("aacute"), QLatin1StringView("acirc"),  QLatin1StringView("atilde"),
-    QLatin1StringView("auml"),   QLatin1StringView("aring"),  QLatin1StringView("aelig"),
-    QLatin1StringView("ccedil"), QLatin1StringView("egrave"), QLatin1StringView("eacute"),
-    QLatin1StringView("ecirc"),  QLatin1StringView("euml"),   QLatin1StringView("igrave"),
-    QLatin1StringView("iacute"), QLatin1StringView("icirc"),  QLatin1StringView("iuml"),
-    QLatin1StringView("eth"),    QLatin1StringView("ntilde"), QLatin1StringView("ograve"),
-    QLatin1StringView("oacute"), QLatin1StringView("ocirc"),  QLatin1StringView("otilde"),
-    QLatin1StringView("ouml"),   QLatin1StringView("oslash"), QLatin1StringView("ugrave"),
-    QLatin1StringView("uacute"), QLatin1StringView("ucirc"),  QLatin1StringView("uuml"),
-    QLatin1StringView("yacute"), QLatin1StringView("thorn"),  QLatin1StringView("yuml"),
-};
-
 inline bool IsLetter(QChar c)
 {
     const char16_t u = c.unicode();
@@ -97,13 +69,7 @@ inline bool IsBlank(QChar c) { return c.unicode() == ' ' || c.unicode() == '\t';
 inline bool EndsText(QChar c)
 {
     const char16_t u = c.unicode();
-    return u == '<' || u == '&' || u == '>' || (u < 32 && u != '\t');
-}
-
-bool IsKnownEntity(QStringView name)
-{
-    return std::any_of(kEntityNames.begin(), kEntityNames.end(),
-                       [name](QLatin1StringView known) { return name == known; });
+    return u == '<' || u == '&' || (u < 32 && u != '\t');
 }
 
 class LineReader {
@@ -272,11 +238,20 @@ private:
     }
 
     bool StartsComment(int j) const { return line_[j] == QLatin1Char('<') && At(j + 1) == QLatin1Char('!'); }
+    // As in every browser, the character after a "<" decides: "a < b" and
+    // "<3" are text.
+    bool StartsTag(int j) const
+    {
+        const QChar next = At(j + 1);
+        return IsLetter(next) || next == QLatin1Char('/') || next == QLatin1Char('?') || next == QLatin1Char('!');
+    }
 
     void TextStep(QChar c)
     {
-        if (c == QLatin1Char('<'))
+        if (c == QLatin1Char('<') && StartsTag(i_))
             return StartTag();
+        if (c == QLatin1Char('<'))
+            return Add(i_ + 1, HtmlPieceKind::Text);
         if (c == QLatin1Char('&'))
             return Entity();
         if (EndsText(c))
@@ -309,35 +284,10 @@ private:
         r_.textAreaOpening = false;
     }
 
-    // The preview decodes "&#" with one to three digits of a printable code
-    // and the known names of up to six letters; everything else stays text.
     void Entity()
     {
-        int j = i_ + 1;
-        bool decoded = false;
-        if (At(j) == QLatin1Char('#')) {
-            ++j;
-            const int digitsStart = j;
-            while (j < n_ && IsDigit(line_[j]) && j - digitsStart < 4)
-                ++j;
-            const int digits = j - digitsStart;
-            if (digits >= 1 && digits <= 3) {
-                const int code = line_.sliced(digitsStart, digits).toInt();
-                decoded = code < 256 && (code == 9 || code == 10 || code >= 32);
-                if (At(j) == QLatin1Char(';'))
-                    ++j;
-            }
-        } else if (IsLetter(At(j))) {
-            const int nameStart = j;
-            while (j < n_ && IsLetter(line_[j]) && j - nameStart < 7)
-                ++j;
-            if (j - nameStart < 7) {
-                decoded = IsKnownEntity(line_.sliced(nameStart, j - nameStart));
-                if (At(j) == QLatin1Char(';'))
-                    ++j;
-            }
-        }
-        Add(j, decoded ? HtmlPieceKind::Entity : HtmlPieceKind::Text);
+        const CharacterReference reference = ReadCharacterReference(line_.sliced(i_));
+        Add(i_ + int(reference.length), reference.character ? HtmlPieceKind::Entity : HtmlPieceKind::Text);
     }
 
     // Inside a TEXTAREA only its end tag is markup; any other "<" is text.

@@ -4,11 +4,12 @@
 
 #include <vector>
 
-// What a piece of the source is, read the way the preview reads it: every
-// "<" outside a tag starts one, a ">" inside quotes still ends the tag,
-// "<!" starts a comment or declaration anywhere (even inside a tag), an
-// entity is one only when the preview turns it into a character, and the
-// content of a TEXTAREA is text up to its end tag.
+// What a piece of the source is, read the way the preview reads it: a "<"
+// outside a tag starts one when a letter, "/", "!" or "?" follows it and is
+// text otherwise, as is a ">" outside a tag; a ">" inside quotes still ends
+// the tag; "<!" starts a comment or declaration anywhere (even inside a
+// tag); an entity is one only when the preview turns it into a character;
+// and the content of a TEXTAREA is text up to its end tag.
 enum class HtmlPieceKind {
     Text,
     TagMark,         // "<", "</", ">"
@@ -18,7 +19,7 @@ enum class HtmlPieceKind {
     Entity,
     Comment,
     Declaration,     // "<!DOCTYPE ...>" and every other "<!" without "--"
-    Ignored,         // inside a tag but read by nobody, and a ">" outside a tag
+    Ignored,         // inside a tag but read by nobody, and control characters
 };
 
 struct HtmlPiece {

@@ -3,6 +3,7 @@
 // pages written on Windows mean in its code page.
 #include "viewer/htmlsymbols.h"
 
+#include <algorithm>
 #include <array>
 #include <string>
 #include <unordered_map>
@@ -101,4 +102,80 @@ char32_t CharacterOfReference(char32_t number)
     if (number < 32 || number > 0x10FFFF || (number >= 0xD800 && number <= 0xDFFF))
         return 0;
     return number;
+}
+
+namespace {
+
+inline bool IsAsciiLetter(QChar c)
+{
+    const char16_t u = c.unicode();
+    return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
+}
+inline bool IsAsciiDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
+
+int DigitValue(QChar c, int base)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (base == 16 && u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (base == 16 && u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+// "&#" and a number in decimal, or in hexadecimal after an "x".
+CharacterReference ReadNumericReference(QStringView text)
+{
+    constexpr char32_t beyondUnicode = 0x110000;
+    qsizetype i = 2;
+    int base = 10;
+    if (i < text.size() && (text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X'))) {
+        base = 16;
+        ++i;
+    }
+    const qsizetype digitsStart = i;
+    char32_t number = 0;
+    for (int digit; i < text.size() && (digit = DigitValue(text[i], base)) >= 0; ++i) {
+        // Past the last character the exact number no longer matters.
+        number = std::min<char32_t>(number * char32_t(base) + char32_t(digit), beyondUnicode);
+    }
+    if (i == digitsStart)
+        return {i, 0};
+    if (i < text.size() && text[i] == QLatin1Char(';'))
+        ++i;
+    return {i, CharacterOfReference(number)};
+}
+
+}  // namespace
+
+CharacterReference ReadCharacterReference(QStringView text)
+{
+    if (text.size() > 1 && text[1] == QLatin1Char('#'))
+        return ReadNumericReference(text);
+    qsizetype i = 1;
+    while (i < text.size() && IsAsciiLetter(text[i]) && i <= MaxNamedCharacterLength + 1)
+        ++i;
+    const QStringView letters = text.sliced(1, i - 1);
+    if (letters.isEmpty() || letters.size() > MaxNamedCharacterLength)
+        return {i, 0};
+    const bool semicolon = i < text.size() && text[i] == QLatin1Char(';');
+    if (i < text.size() && IsAsciiDigit(text[i])) {
+        // frac12, sup2 and their kind; "&copy1997" keeps meaning the sign and a year.
+        qsizetype j = i;
+        while (j < text.size() && IsAsciiDigit(text[j]) && j - 1 < MaxNamedCharacterLength)
+            ++j;
+        if (j < text.size() && text[j] == QLatin1Char(';')) {
+            if (const char32_t c = LookupNamedCharacter(text.sliced(1, j - 1)))
+                return {j + 1, c};
+        }
+    }
+    // The Latin-1 names pages have always used may leave out the ";"; the
+    // rest of the HTML 4 set needs it, or "&not" would eat the start of "&nothing".
+    if (const int code = LookupEntity(letters))
+        return {i + (semicolon ? 1 : 0), char32_t(code)};
+    if (semicolon)
+        return {i + 1, LookupNamedCharacter(letters)};
+    return {i, 0};
 }

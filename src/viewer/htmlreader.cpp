@@ -212,107 +212,15 @@ void HtmlReader::ReadText()
 void HtmlReader::ReadEntity()
 {
     Sym = TagSymbol::TextSy;
-    TokenText.resize(0);
-    Advance();   // the "&"
-    if (ch_ == '#') {
-        ReadCharacterReference();
-        return;
-    }
-    if (!IsLetter(ch_)) {
-        TokenText = QStringLiteral("&");
-        return;
-    }
-    QString letters;
-    while (IsLetter(ch_) && letters.size() <= MaxNamedCharacterLength) {
-        letters.append(QChar(ch_));
+    // ch_ is the "&", the character before i_.
+    const qsizetype start = i_ - 1;
+    const CharacterReference reference = ReadCharacterReference(QStringView(s_ + start, n_ - start));
+    if (reference.character)
+        TokenText = QString::fromUcs4(&reference.character, 1);
+    else
+        TokenText = QStringView(s_ + start, reference.length).toString();
+    for (qsizetype k = 0; k < reference.length; ++k)
         Advance();
-    }
-    if (letters.size() > MaxNamedCharacterLength) {
-        TokenText = QLatin1Char('&') + letters;
-        return;
-    }
-    if (IsDigit(ch_) && ReadNamedCharacterWithDigits(letters))
-        return;
-    const bool semicolon = ch_ == ';';
-    // The Latin-1 names pages have always used may leave out the ";"; the
-    // rest of the HTML 4 set needs it, or "&not" would eat the start of "&nothing".
-    if (const int code = LookupEntity(letters)) {
-        if (semicolon)
-            Advance();
-        TokenText = QString(QChar(char16_t(code)));
-        return;
-    }
-    if (semicolon) {
-        Advance();
-        if (const char32_t c = LookupNamedCharacter(letters)) {
-            TokenText = QString::fromUcs4(&c, 1);
-            return;
-        }
-    }
-    TokenText = QLatin1Char('&') + letters;
-    if (semicolon)
-        TokenText.append(QLatin1Char(';'));
-}
-
-bool HtmlReader::ReadNamedCharacterWithDigits(const QString& letters)
-{
-    // frac12, sup2 and their kind; "&copy1997" keeps meaning the sign and a year.
-    QString name = letters;
-    qsizetype j = i_ - 1;   // ch_ is the first digit
-    while (j < n_ && IsDigit(s_[j]) && name.size() < MaxNamedCharacterLength)
-        name.append(QChar(s_[j++]));
-    if (j >= n_ || s_[j] != ';')
-        return false;
-    const char32_t c = LookupNamedCharacter(name);
-    if (!c)
-        return false;
-    for (qsizetype k = i_ - 1; k <= j; ++k)
-        Advance();
-    TokenText = QString::fromUcs4(&c, 1);
-    return true;
-}
-
-void HtmlReader::ReadCharacterReference()
-{
-    constexpr char32_t beyondUnicode = 0x110000;
-    Advance();   // the "#"
-    QString written = QStringLiteral("&#");
-    int base = 10;
-    if (ch_ == 'x' || ch_ == 'X') {
-        base = 16;
-        written.append(QChar(ch_));
-        Advance();
-    }
-    char32_t number = 0;
-    bool anyDigit = false;
-    for (;;) {
-        int digit = -1;
-        if (IsDigit(ch_))
-            digit = ch_ - '0';
-        else if (base == 16 && IsHexLetter(ch_))
-            digit = (Upper(ch_) - 'A') + 10;
-        if (digit < 0)
-            break;
-        anyDigit = true;
-        // Past the last character the exact number no longer matters.
-        number = std::min<char32_t>(number * char32_t(base) + char32_t(digit), beyondUnicode);
-        written.append(QChar(ch_));
-        Advance();
-    }
-    if (!anyDigit) {
-        TokenText = written;
-        return;
-    }
-    const bool semicolon = ch_ == ';';
-    if (semicolon)
-        Advance();
-    if (const char32_t c = CharacterOfReference(number)) {
-        TokenText = QString::fromUcs4(&c, 1);
-        return;
-    }
-    TokenText = written;
-    if (semicolon)
-        TokenText.append(QLatin1Char(';'));
 }
 
 void HtmlReader::ReadTag()

@@ -40,8 +40,6 @@ private:
     void ReadTag();
     void ReadAttributes(TAttributeList& list);
     void ReadEntity();
-    void ReadCharacterReference();
-    bool ReadNamedCharacterWithDigits(const QString& letters);
     void ReadText();
     void SkipBlanks();
 

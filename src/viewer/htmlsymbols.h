@@ -73,3 +73,12 @@ char32_t LookupNamedCharacter(QStringView name);
 // 0 for control characters other than tab and line feed, surrogates and
 // numbers beyond Unicode.
 char32_t CharacterOfReference(char32_t number);
+
+// A character reference as pages are read: `text` starts with its "&".
+// `length` counts the characters it takes (at least the "&"); `character`
+// is what they stand for, 0 when they stay text as written.
+struct CharacterReference {
+    qsizetype length = 1;
+    char32_t character = 0;
+};
+CharacterReference ReadCharacterReference(QStringView text);

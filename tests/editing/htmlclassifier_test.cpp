@@ -66,9 +66,9 @@ TEST(HtmlClassifier, TagsAttributesAndValues)
 
 TEST(HtmlClassifier, GreaterThanInsideQuotesEndsTheTagAsInThePreview)
 {
-    // The value stops at ">", the tag with it; the rest is text and the
-    // second ">" is dropped by the preview.
-    EXPECT_EQ(KindsOf(QStringLiteral("<A TITLE=\"a>b\">c")), "<n.aaaaavvv<..x.");
+    // The value stops at ">", the tag with it; the rest, the second ">"
+    // too, is text.
+    EXPECT_EQ(KindsOf(QStringLiteral("<A TITLE=\"a>b\">c")), "<n.aaaaavvv<....");
     EXPECT_EQ(KindsOf(QStringLiteral("<A TITLE='a\"b'>")), "<n.aaaaavvvvvv<");
 }
 
@@ -83,8 +83,10 @@ TEST(HtmlClassifier, LessThanThatIsNotATagStart)
               (Lines{"<nnnnnnnn.aaaavv<...........", "...........<<nnnnnnnnx<."}));
     // After the TEXTAREA end tag, "<" starts tags again.
     EXPECT_EQ(Kinds({QStringLiteral("<textarea></textarea><b>")}), (Lines{"<nnnnnnnn<<<nnnnnnnn<<n<"}));
-    // A stray ">" outside any tag is dropped by the preview.
-    EXPECT_EQ(KindsOf(QStringLiteral("a > b")), "..x..");
+    // A "<" followed by anything but a letter, "/", "!" or "?" is text, and
+    // so is a ">" outside any tag.
+    EXPECT_EQ(KindsOf(QStringLiteral("a < b <3 a > b")), "..............");
+    EXPECT_EQ(KindsOf(QStringLiteral("1<2 <b>")), "....<n<");
 }
 
 TEST(HtmlClassifier, CommentsAndDeclarations)
@@ -105,9 +107,15 @@ TEST(HtmlClassifier, CommentsAndDeclarations)
 TEST(HtmlClassifier, EntitiesAreMarkedOnlyWhereThePreviewDecodesThem)
 {
     EXPECT_EQ(KindsOf(QStringLiteral("&amp;&copy x")), "eeeeeeeeee..");
-    // Case matters, seven letters are too many, unknown names stay text.
+    // Case matters, unknown names stay text.
     EXPECT_EQ(KindsOf(QStringLiteral("&Copy; &abcdefg; &foo;")), "......................");
-    EXPECT_EQ(KindsOf(QStringLiteral("&Eacute;&#65;&#7;&#0065;")), "eeeeeeeeeeeee...........");
+    // Numbers of any length, in hexadecimal too, up to the last character;
+    // control characters stay text.
+    EXPECT_EQ(KindsOf(QStringLiteral("&Eacute;&#65;&#7;&#0065;")), "eeeeeeeeeeeee....eeeeeee");
+    EXPECT_EQ(KindsOf(QStringLiteral("&#x1F600; &#x110000;")), "eeeeeeeee...........");
+    // The names beyond Latin-1 need their ";"; names with digits too.
+    EXPECT_EQ(KindsOf(QStringLiteral("&hellip; &hellip &euro;")), "eeeeeeee.........eeeeee");
+    EXPECT_EQ(KindsOf(QStringLiteral("&frac12;&copy1997")), "eeeeeeeeeeeee....");
     EXPECT_EQ(KindsOf(QStringLiteral("& &# &")), "......");
     // No entities inside tags.
     EXPECT_EQ(KindsOf(QStringLiteral("<A HREF=\"?a&amp;b\">")), "<n.aaaavvvvvvvvvvv<");
@@ -118,8 +126,10 @@ TEST(HtmlClassifier, TagSplitOverLines)
     EXPECT_EQ(Kinds({QStringLiteral("<IMG SRC=\"a.gif\""), QStringLiteral("  ALT=\"two"),
                      QStringLiteral("lines\" BORDER>after")}),
               (Lines{"<nnn.aaavvvvvvvv", "..aaavvvvv", "vvvvvv.aaaaaa<....."}));
-    // A "<" at the end of a line opens a tag without a name.
-    EXPECT_EQ(Kinds({QStringLiteral("a <"), QStringLiteral("b>c")}), (Lines{"..<", "a<."}));
+    // A "<" at the end of a line is followed by the line break: text.
+    EXPECT_EQ(Kinds({QStringLiteral("a <"), QStringLiteral("b>c")}), (Lines{"...", "..."}));
+    // A "<" and a name at the end of a line open a tag.
+    EXPECT_EQ(Kinds({QStringLiteral("a <B"), QStringLiteral("x>c")}), (Lines{"..<n", "a<."}));
     // A value without quotes ends with its line.
     EXPECT_EQ(Kinds({QStringLiteral("<A HREF=x.htm"), QStringLiteral("NAME=y>")}),
               (Lines{"<n.aaaavvvvvv", "aaaavv<"}));
