@@ -97,7 +97,11 @@ void BM_TypeAtTheEndOfMegabyteAndRepaint(benchmark::State& state)
 }
 BENCHMARK(BM_TypeAtTheEndOfMegabyteAndRepaint)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
-void BM_InsertTagPairNearTheEndShown(benchmark::State& state)
+// Colouring waits for the paint, so the commands are measured with the
+// repaint that follows them as well.
+enum class Repaint { No, Yes };
+
+void InsertTagPairNearTheEnd(benchmark::State& state, Repaint repaint)
 {
     BenchEditor editor(state.range(0));
     EditControl& edit = editor.edit;
@@ -108,14 +112,29 @@ void BM_InsertTagPairNearTheEndShown(benchmark::State& state)
         edit.SetSelection(start, 10);
         const QString before = edit.SelText();
         InsertTagPair(edit, QStringLiteral("&Bold"));
+        if (repaint == Repaint::Yes)
+            editor.Show();
         state.PauseTiming();
         edit.ReplaceSelection(before);
+        if (repaint == Repaint::Yes)
+            editor.Show();
         state.ResumeTiming();
     }
 }
+
+void BM_InsertTagPairNearTheEndShown(benchmark::State& state)
+{
+    InsertTagPairNearTheEnd(state, Repaint::No);
+}
 BENCHMARK(BM_InsertTagPairNearTheEndShown)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
-void BM_InsertListNearTheEndShown(benchmark::State& state)
+void BM_InsertTagPairNearTheEndAndRepaint(benchmark::State& state)
+{
+    InsertTagPairNearTheEnd(state, Repaint::Yes);
+}
+BENCHMARK(BM_InsertTagPairNearTheEndAndRepaint)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void InsertListNearTheEnd(benchmark::State& state, Repaint repaint)
 {
     BenchEditor editor(state.range(0));
     EditControl& edit = editor.edit;
@@ -128,13 +147,28 @@ void BM_InsertListNearTheEndShown(benchmark::State& state)
         edit.SetSelection(start, length);
         const QString before = edit.SelText();
         InsertList(edit, QStringLiteral("OL"), QStringLiteral("LI"));
+        if (repaint == Repaint::Yes)
+            editor.Show();
         state.PauseTiming();
         edit.SetSelection(start, edit.SelStart() + 7 - start);
         edit.ReplaceSelection(before);
+        if (repaint == Repaint::Yes)
+            editor.Show();
         state.ResumeTiming();
     }
 }
+
+void BM_InsertListNearTheEndShown(benchmark::State& state)
+{
+    InsertListNearTheEnd(state, Repaint::No);
+}
 BENCHMARK(BM_InsertListNearTheEndShown)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+void BM_InsertListNearTheEndAndRepaint(benchmark::State& state)
+{
+    InsertListNearTheEnd(state, Repaint::Yes);
+}
+BENCHMARK(BM_InsertListNearTheEndAndRepaint)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // The Replace All benchmark's document: 20,000 lines, "abc" once in each.
 QString TwentyThousandMatches()

@@ -1,18 +1,37 @@
 #include "editing/htmlhighlighter.h"
 
+#include "platform/editcontrol.h"
+
 #include <QEvent>
-#include <QPlainTextEdit>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
+
+#include <algorithm>
 
 namespace {
 
-// Lines read beyond the bottom of the screen, so that a page down finds
-// them coloured.
-constexpr int kLinesAhead = 150;
-// The state of a line not read yet.
+// The state of a line never read. It has no colours.
 constexpr int kUnread = -1;
+// Added to the state of a line followed but not coloured (above the screen
+// when it was followed): its colours are those of an older reading.
+constexpr int kNotColoured = 1 << 24;
+// Added to the state a line ended in before its text changed. It has no
+// colours and waits to be read again.
+constexpr int kChanged = 1 << 25;
+constexpr int kReadingBits = kNotColoured - 1;
+// No state a line can end in.
+constexpr int kNoState = -2;
+
+bool WaitsToBeRead(int state)
+{
+    return state == kUnread || (state & kChanged) != 0;
+}
+int EndOfReading(int state)
+{
+    return state & kReadingBits;
+}
 
 struct Palette {
     const char* tag;
@@ -38,7 +57,7 @@ QTextCharFormat Coloured(const char* colour, bool italic = false)
 
 }  // namespace
 
-HtmlHighlighter::HtmlHighlighter(QPlainTextEdit& editor)
+HtmlHighlighter::HtmlHighlighter(EditControl& editor)
     : QSyntaxHighlighter(&editor), editor_(editor), viewport_(editor.viewport())
 {
     ChooseColours();
@@ -65,14 +84,52 @@ void HtmlHighlighter::SetColouring(bool on)
     Quietly(doc, [&] {
         if (on) {
             setDocument(&doc);
-            // Now rather than later, and only the lines on the screen.
+            ListenToChanges(doc);
+            // Every line waits for the screen. The base class would read the
+            // whole document later on its own: this pass, reading nothing,
+            // takes its place.
+            lastLineToRead_ = -1;
+            firstLineNotKnown_ = 0;
             rehighlight();
         } else {
+            disconnect(&doc, &QTextDocument::contentsChange, this, nullptr);
             setDocument(nullptr);
             doc.markContentsDirty(0, doc.characterCount());
         }
     });
     viewport_->update();
+}
+
+void HtmlHighlighter::ListenToChanges(QTextDocument& document)
+{
+    disconnect(&document, &QTextDocument::contentsChange, this, nullptr);
+    connect(&document, &QTextDocument::contentsChange, this,
+            [this](int position, int, int charsAdded) { MarkChangedLinesUnread(position, charsAdded); });
+}
+
+void HtmlHighlighter::MarkChangedLinesUnread(int position, int charsAdded)
+{
+    QTextDocument& doc = *document();
+    QTextBlock line = doc.findBlock(position);
+    if (!line.isValid())
+        return;
+    firstLineNotKnown_ = std::min(firstLineNotKnown_, line.blockNumber());
+    const QTextBlock last = doc.findBlock(position + charsAdded);
+    for (; line.isValid(); line = line.next()) {
+        // A new line is unread already; a line that was read loses colours
+        // that no longer sit on its text. The layout hears of the change
+        // after this, so it needs no telling.
+        const int state = line.userState();
+        if (!WaitsToBeRead(state)) {
+            // The old end of the reading tells, when the line is read again,
+            // whether the lines below it change.
+            line.setUserState(EndOfReading(state) | kChanged);
+            if (!line.layout()->formats().isEmpty())
+                line.layout()->clearFormats();
+        }
+        if (line == last)
+            break;
+    }
 }
 
 void HtmlHighlighter::ChooseColours()
@@ -94,11 +151,21 @@ void HtmlHighlighter::highlightBlock(const QString& text)
 {
     const QTextBlock block = currentBlock();
     const int number = block.blockNumber();
-    const int before = number == 0 ? kHtmlDocumentStart : previousBlockState();
+    const int previous = number == 0 ? kHtmlDocumentStart : previousBlockState();
+    const int old = block.userState();
     // A line below the screen, or one whose predecessor is unread, waits.
-    if (number > lastLineToRead_ || before < 0) {
-        setCurrentBlockState(kUnread);
+    // One that waits already keeps its state, so that reading stops there.
+    if (number > lastLineToRead_ || WaitsToBeRead(previous)) {
+        setCurrentBlockState(WaitsToBeRead(old) ? old : kUnread);
+        firstLineNotKnown_ = std::min(firstLineNotKnown_, number);
         return;
+    }
+    const int before = EndOfReading(previous);
+    if (!WaitsToBeRead(old) && (old & kNotColoured) == 0) {
+        // Read before and read again because the line above was: its
+        // colours change unless that line ends as it did.
+        if (number != lastReadLine_ + 1 || before != lastReadEnded_)
+            readUnchangedLine_ = true;
     }
     const HtmlLineState after = ClassifyHtmlLine(text, before, pieces_);
     for (const HtmlPiece& piece : pieces_) {
@@ -106,25 +173,55 @@ void HtmlHighlighter::highlightBlock(const QString& text)
             setFormat(piece.start, piece.length, formats_[std::size_t(piece.kind)]);
     }
     setCurrentBlockState(after);
+    lastReadLine_ = number;
+    lastReadEnded_ = old == kUnread ? kNoState : EndOfReading(old);
+}
+
+bool HtmlHighlighter::FollowLinesAbove(int top)
+{
+    QTextBlock line = document()->findBlockByNumber(firstLineNotKnown_);
+    int before = line.previous().isValid() ? EndOfReading(line.previous().userState()) : kHtmlDocumentStart;
+    bool endChanged = false;
+    for (int number = firstLineNotKnown_; line.isValid() && number < top; line = line.next(), ++number) {
+        const int state = line.userState();
+        if (!WaitsToBeRead(state) && !endChanged) {
+            before = EndOfReading(state);
+            continue;
+        }
+        const int after = ClassifyHtmlLine(line.text(), before, pieces_);
+        endChanged = state == kUnread || after != EndOfReading(state);
+        line.setUserState(after | kNotColoured);
+        before = after;
+    }
+    return endChanged;
 }
 
 void HtmlHighlighter::ColourVisibleLines()
 {
     if (!document())
         return;
-    QWidget* viewport = editor_.viewport();
-    const QTextBlock top = editor_.cursorForPosition(QPoint(0, 0)).block();
-    const int bottom = editor_.cursorForPosition(QPoint(0, viewport->height())).block().blockNumber();
-    lastLineToRead_ = bottom + kLinesAhead;
-    QTextBlock unread = top;
-    while (unread.isValid() && unread.blockNumber() <= bottom && unread.userState() != kUnread)
-        unread = unread.next();
-    if (!unread.isValid() || unread.blockNumber() > bottom)
-        return;
-    // Reading goes on from the last line read above it.
-    while (unread.previous().isValid() && unread.previous().userState() == kUnread)
-        unread = unread.previous();
-    Quietly(*document(), [&] { rehighlightBlock(unread); });
+    const int top = editor_.FirstVisibleLine();
+    const int bottom = editor_.LastVisibleLine();
+    // A screenful below is read with the screen: every line read lays its
+    // line out again and repaints, better once a page than once a line.
+    lastLineToRead_ = bottom + (bottom - top + 1);
+    QTextBlock line = document()->findBlockByNumber(top);
+    const bool topStale = firstLineNotKnown_ < top && FollowLinesAbove(top);
+    readUnchangedLine_ = topStale;
+    lastReadLine_ = kNoState;
+    Quietly(*document(), [&] {
+        // Reading a line goes on down while the state it ends in differs
+        // from the one the next line was read with.
+        for (int number = top; line.isValid() && number <= bottom; line = line.next(), ++number) {
+            const int state = line.userState();
+            if (WaitsToBeRead(state) || (state & kNotColoured) || (topStale && number == top))
+                rehighlightBlock(line);
+        }
+    });
+    firstLineNotKnown_ = std::max(firstLineNotKnown_, bottom + 1);
+    // Colours changed on lines the editor did not ask to repaint.
+    if (readUnchangedLine_)
+        viewport_->update();
 }
 
 bool HtmlHighlighter::eventFilter(QObject* watched, QEvent* event)

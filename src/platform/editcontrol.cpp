@@ -208,6 +208,20 @@ int EditControl::FirstVisibleLine() const
     return firstVisibleBlock().blockNumber();
 }
 
+int EditControl::LastVisibleLine() const
+{
+    const QPointF offset = contentOffset();
+    const int bottom = viewport()->height();
+    QTextBlock block = firstVisibleBlock();
+    int last = block.blockNumber();
+    for (int number = last; block.isValid(); block = block.next(), ++number) {
+        if (blockBoundingGeometry(block).translated(offset).top() > bottom)
+            break;
+        last = number;
+    }
+    return last;
+}
+
 void EditControl::ScrollLines(int lines)
 {
     QScrollBar* bar = verticalScrollBar();

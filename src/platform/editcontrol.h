@@ -43,6 +43,8 @@ public:
     void ReplaceSelection(const QString& text, UndoMode undo = UndoMode::NotAllowed);
 
     int FirstVisibleLine() const;
+    // The last line with a row on the screen, also one shown in part.
+    int LastVisibleLine() const;
     void ScrollLines(int lines);
 
     // Set by every change of the text; cleared only by whoever consumes it.

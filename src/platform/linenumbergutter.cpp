@@ -12,6 +12,8 @@ namespace {
 
 constexpr int kLeftPadding = 6;
 constexpr int kRightPadding = 8;
+// The gutter has room for at least as many digits as this number has.
+constexpr int kFewestDigitsShown = 1000;
 
 QColor Mix(const QColor& a, const QColor& b, double share)
 {
@@ -32,7 +34,7 @@ LineNumberGutter::LineNumberGutter(EditControl& editor) : QWidget(&editor), edit
 
 int LineNumberGutter::WidthNeeded() const
 {
-    const int digits = int(QString::number(std::max(editor_.blockCount(), 10)).size());
+    const int digits = int(QString::number(std::max(editor_.blockCount(), kFewestDigitsShown)).size());
     return kLeftPadding + fontMetrics().horizontalAdvance(QLatin1Char('9')) * digits + kRightPadding;
 }
 

@@ -15,7 +15,9 @@ class LineNumberGutter : public QWidget {
 public:
     explicit LineNumberGutter(EditControl& editor);
 
-    // Room for the largest number of the document, at least two digits.
+    // Room for the largest number of the document, at least four digits:
+    // the text does not move sideways, and is not laid out again, each time
+    // a growing document passes 99 or 999 lines.
     int WidthNeeded() const;
 
     struct ShownNumber {

@@ -66,10 +66,11 @@ TEST(HtmlHighlighter, ColoursWhatIsShownWithoutTouchingWhatCommandsSee)
     EXPECT_EQ(edit.SelLength(), 5);
     EXPECT_FALSE(edit.CanUndo());
 
-    // Typing is one change, coloured at once, and undoes as before.
+    // Typing is one change a key, coloured when painted, and undoes as before.
     edit.SetSelection(edit.TextLength());
     QTest::keyClicks(&edit, QStringLiteral("<B"));
     EXPECT_EQ(changes.count(), changesAfterLoad + 2);
+    shown.Paint();
     EXPECT_EQ(ColourAt(edit, 1, 14), shown.highlighter->FormatOf(HtmlPieceKind::TagName).foreground().color());
     ASSERT_TRUE(edit.CanUndo());
     edit.Undo();
@@ -97,11 +98,77 @@ TEST(HtmlHighlighter, ReadsLinesFarBelowOnlyWhenShownAndCarriesAnOpenComment)
     EXPECT_EQ(changes.count(), 0);
     EXPECT_FALSE(edit.Modified());
 
-    // Closing the comment at the top recolours the lines on the screen.
+    // Closing the comment at the top (which brings the top into view)
+    // recolours the lines far below when they are shown again.
     edit.SetSelection(edit.LineIndex(1));
     edit.ReplaceSelection(QStringLiteral("-->"), UndoMode::Allowed);
     shown.Paint();
+    edit.verticalScrollBar()->setValue(4000);
+    shown.Paint();
     EXPECT_EQ(ColourAt(edit, 4000, 1), shown.highlighter->FormatOf(HtmlPieceKind::TagName).foreground().color());
+}
+
+TEST(HtmlHighlighter, ChangesAboveTheScreenReachTheScreenWhenPainted)
+{
+    ShownEditor shown;
+    EditControl& edit = shown.edit;
+    QString text;
+    for (int i = 0; i < 3000; ++i)
+        text += QStringLiteral("<B>line</B> &amp;\r\n");
+    edit.SetText(text);
+    edit.verticalScrollBar()->setValue(2500);
+    shown.Paint();
+    const QColor tag = shown.highlighter->FormatOf(HtmlPieceKind::TagName).foreground().color();
+    const QColor comment = shown.highlighter->FormatOf(HtmlPieceKind::Comment).foreground().color();
+    ASSERT_EQ(ColourAt(edit, 2500, 1), tag);
+
+    // Edits far above, as a command makes them, without moving the screen:
+    // a comment opened on line 10 and a change on every line in between.
+    QTextCursor cursor(edit.document()->findBlockByNumber(10));
+    cursor.insertText(QStringLiteral("<!-- "));
+    for (int line = 100; line < 2400; line += 3) {
+        QTextCursor each(edit.document()->findBlockByNumber(line));
+        each.insertText(QStringLiteral("x"));
+    }
+    ASSERT_EQ(edit.verticalScrollBar()->value(), 2500);
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 2500, 1), comment);
+    EXPECT_EQ(ColourAt(edit, 2510, 14), comment);
+
+    // Closing it on the line below brings the tags back.
+    QTextCursor close(edit.document()->findBlockByNumber(11));
+    close.insertText(QStringLiteral("-->"));
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 2500, 1), tag);
+    EXPECT_EQ(ColourAt(edit, 2500, 13), shown.highlighter->FormatOf(HtmlPieceKind::Entity).foreground().color());
+
+    // The lines above, scrolled back into view, are coloured as they now read.
+    edit.verticalScrollBar()->setValue(5);
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 10, 20), comment);
+    EXPECT_EQ(ColourAt(edit, 12, 1), tag);
+    edit.verticalScrollBar()->setValue(98);
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 100, 2), tag);
+}
+
+TEST(HtmlHighlighter, ALineChangedOnTheScreenRecoloursTheLinesBelowIt)
+{
+    ShownEditor shown;
+    EditControl& edit = shown.edit;
+    edit.SetText(QStringLiteral("<P>one\r\n<B>two</B>\r\n<I>three</I>\r\n"));
+    shown.Paint();
+    const QColor tag = shown.highlighter->FormatOf(HtmlPieceKind::TagName).foreground().color();
+    const QColor comment = shown.highlighter->FormatOf(HtmlPieceKind::Comment).foreground().color();
+    ASSERT_EQ(ColourAt(edit, 2, 1), tag);
+    edit.SetSelection(0);
+    QTest::keyClicks(&edit, QStringLiteral("<!--"));
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 1, 1), comment);
+    EXPECT_EQ(ColourAt(edit, 2, 1), comment);
+    QTest::keyClick(&edit, Qt::Key_Backspace);
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 2, 1), tag);
 }
 
 TEST(HtmlHighlighter, ColoursFollowADarkPalette)

@@ -56,15 +56,21 @@ TEST(LineNumberGutter, FollowsScrollingAndMakesRoomForLargerNumbers)
     const int narrow = gutter.width();
     EXPECT_GE(edit.viewport()->x(), narrow);
 
+    // Up to 9,999 lines the room stays as it is.
     QString text;
     for (int i = 0; i < 2000; ++i)
         text += QStringLiteral("line\r\n");
     edit.SetText(text);
-    EXPECT_GT(gutter.width(), narrow);
+    EXPECT_EQ(gutter.width(), narrow);
     edit.ScrollLines(1500);
     ASSERT_FALSE(gutter.ShownNumbers().empty());
     EXPECT_EQ(gutter.ShownNumbers().front().number, edit.FirstVisibleLine() + 1);
     EXPECT_EQ(gutter.ShownNumbers().front().number, 1501);
+    EXPECT_EQ(edit.LastVisibleLine() + 1, gutter.ShownNumbers().back().number);
+
+    edit.SetText(text.repeated(6));
+    EXPECT_GT(gutter.width(), narrow);
+    EXPECT_GE(edit.viewport()->x(), gutter.width());
 
     // The editor's font is the gutter's.
     QFont larger = edit.font();
