@@ -18,7 +18,6 @@ enum Place : int {
     BeforeValue,      // after "="
     InDoubleQuoted,
     InSingleQuoted,
-    InNumber,
     InWord,           // a value without quotes
     InSkippedRest,    // the rest of a tag, up to ">", read by nobody
     InComment,
@@ -56,12 +55,6 @@ inline bool IsLetter(QChar c)
 {
     const char16_t u = c.unicode();
     return (u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z');
-}
-inline bool IsDigit(QChar c) { return c.unicode() >= '0' && c.unicode() <= '9'; }
-inline bool IsHexLetter(QChar c)
-{
-    const char16_t u = c.unicode();
-    return (u >= 'A' && u <= 'F') || (u >= 'a' && u <= 'f');
 }
 // Tabs are blanks to the preview.
 inline bool IsBlank(QChar c) { return c.unicode() == ' ' || c.unicode() == '\t'; }
@@ -164,10 +157,8 @@ private:
             }
             if (c == QLatin1Char('>'))
                 return EndTag();
-            if (c == QLatin1Char('+') || c == QLatin1Char('-') || IsDigit(c)) {
-                r_.place = InNumber;
-                return Add(i_ + 1, HtmlPieceKind::AttributeValue);
-            }
+            // Numbers too: a value that goes on after its number ("89.gif")
+            // is a word.
             r_.place = InWord;
             return;
         case InDoubleQuoted:
@@ -186,13 +177,6 @@ private:
                 EndTag();
             return;
         }
-        case InNumber:
-            if (IsDigit(c) || IsHexLetter(c))
-                return Add(i_ + 1, HtmlPieceKind::AttributeValue);
-            r_.place = InAttributes;
-            if (c == QLatin1Char('%'))
-                Add(i_ + 1, HtmlPieceKind::AttributeValue);
-            return;
         case InWord:
             if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('>')) {
                 r_.place = InAttributes;
@@ -321,7 +305,6 @@ private:
         case InAttributeName:
             r_.place = AfterAttributeName;
             break;
-        case InNumber:
         case InWord:
             r_.place = InAttributes;
             break;

@@ -286,30 +286,41 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
                 if (ch_ == quote)
                     Advance();
                 attr.Name = attr.Name.trimmed();
-            } else if (ch_ == '+' || ch_ == '-' || IsDigit(ch_)) {
-                attr.Name.append(QChar(ch_));
-                Advance();
-                while (IsDigit(ch_) || IsHexLetter(ch_)) {
-                    attr.Name.append(QChar(ch_));
-                    Advance();
-                }
-                if (ch_ == '%') {
-                    attr.Name.append(QLatin1Char('%'));
-                    Advance();
-                }
+                attr.Value = ValueNumber(attr.Name);
             } else {
-                while (ch_ != ' ' && ch_ != '\r' && ch_ != '>' && ch_ != EofChar) {
-                    attr.Name.append(QChar(ch_));
-                    Advance();
-                }
+                ReadUnquotedValue(attr);
             }
-            attr.Value = ValueNumber(attr.Name);
         } else {
             attr.Value = attr.Which == TagSymbol::BorderSy ? 1 : 0;
         }
         list.Add(std::move(attr));
         SkipBlanks();
     }
+}
+
+void HtmlReader::ReadUnquotedValue(TAttribute& attr)
+{
+    if (ch_ == '+' || ch_ == '-' || IsDigit(ch_)) {
+        attr.Name.append(QChar(ch_));
+        Advance();
+        while (IsDigit(ch_) || IsHexLetter(ch_)) {
+            attr.Name.append(QChar(ch_));
+            Advance();
+        }
+        if (ch_ == '%') {
+            attr.Name.append(QLatin1Char('%'));
+            Advance();
+        }
+    }
+    // A value that goes on after its number ("89.gif", "100px") is a word;
+    // its number is the one it starts with.
+    attr.Value = ValueNumber(attr.Name);
+    while (ch_ != ' ' && ch_ != '\r' && ch_ != '>' && ch_ != EofChar) {
+        attr.Name.append(QChar(ch_));
+        Advance();
+    }
+    if (attr.Value == 0)
+        attr.Value = ValueNumber(attr.Name);
 }
 
 QStringList HtmlReader::ReadTextAreaLines()

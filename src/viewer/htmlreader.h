@@ -39,6 +39,7 @@ private:
     bool TagStartsHere() const;
     void ReadTag();
     void ReadAttributes(TAttributeList& list);
+    void ReadUnquotedValue(TAttribute& attr);
     void ReadEntity();
     void ReadText();
     void SkipBlanks();

@@ -61,7 +61,8 @@ TEST(HtmlClassifier, TagsAttributesAndValues)
     EXPECT_EQ(KindsOf(QStringLiteral("<h2 align=center>")), "<nn.aaaaavvvvvvv<");
     // What the preview does not read inside a tag is shown as ignored.
     EXPECT_EQ(KindsOf(QStringLiteral("<BR/>")), "<nnx<");
-    EXPECT_EQ(KindsOf(QStringLiteral("<IMG width=100px>")), "<nnn.aaaaavvvvaa<");
+    // A value that goes on after its number is one word.
+    EXPECT_EQ(KindsOf(QStringLiteral("<IMG width=100px SRC=89.gif>")), "<nnn.aaaaavvvvvv.aaavvvvvvv<");
 }
 
 TEST(HtmlClassifier, GreaterThanInsideQuotesEndsTheTagAsInThePreview)

@@ -129,6 +129,17 @@ TEST(Attributes, ValueForms)
     EXPECT_EQ(q.All<ThtmlTable>()[0]->Border, 0);
     EXPECT_EQ(q.All<ThtmlTable>()[0]->SpecWidth, 300);
     EXPECT_FALSE(q.All<ThtmlTable>()[0]->SpecWidthPercent);
+
+    // An unquoted value that goes on after a number is one word: the file
+    // is "89.gif", not "89"; a number keeps the digits it starts with.
+    Parsed r("<IMG SRC=89.gif WIDTH=20px HEIGHT=10px ALT=2x><TABLE WIDTH=40%x><TR><TD>x</TABLE>");
+    const TSection* s = r.First();
+    ASSERT_TRUE(s && s->Images.size() == 1u);
+    EXPECT_EQ(s->Images[0]->Source, "89.gif");
+    EXPECT_EQ(s->Images[0]->Alt, "2x");
+    EXPECT_EQ(s->Images[0]->SpecWidth, 20);
+    EXPECT_EQ(s->Images[0]->SpecHeight, 10);
+    EXPECT_EQ(r.All<ThtmlTable>()[0]->SpecWidth, 40);
 }
 
 TEST(Colors, NamesAndHexadecimal)
