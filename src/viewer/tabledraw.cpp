@@ -68,6 +68,10 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int
     const int bodyX = dx + LeftX + BodyIndent;
     int rowY = bodyTop;
     for (size_t r = 0; r < Rows.size(); ++r) {
+        const int rowHeight = r < RowHeights.size() ? RowHeights[r] : 0;
+        // On paper a row that would be cut starts the next page, frames and
+        // all; a row taller than a page runs across, broken between lines.
+        doc->MovesToNextPage(clip, rowY - doc->YOff, rowHeight);
         int colX = bodyX;
         TCellList& row = Rows[r];
         for (size_t c = 0; c < row.size(); ++c) {
@@ -86,7 +90,7 @@ int ThtmlTable::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int
             }
             colX += w;
         }
-        rowY += r < RowHeights.size() ? RowHeights[r] : 0;
+        rowY += rowHeight;
     }
     if (Border > 0)
         Frame(canvas, QRect(bodyX, bodyTop - doc->YOff, TableWidth, rowY + CellSpacing - bodyTop), light, dark);

@@ -2,6 +2,7 @@
 #include "fakecanvas.h"
 #include "recordinghost.h"
 #include "viewer/htmldocument.h"
+#include "viewer/htmlimage.h"
 #include "viewer/htmltable.h"
 #include "viewer/sections.h"
 #include "viewer/viewerprint.h"
@@ -162,6 +163,24 @@ TEST(Pagination, ATableLowOnThePageMovesWholeAndOneHighUpRunsOn)
     EXPECT_GT(longTable.plan.PageTops[1], longTable.Table()->YValue);
 }
 
+TEST(Pagination, ABreakInsideATableFallsBetweenRowsSoNoFrameIsCut)
+{
+    QString html = QStringLiteral("<P>Title</P><TABLE BORDER=1 CELLPADDING=6>");
+    for (int r = 1; r <= 30; ++r)
+        html += QStringLiteral("<TR><TD>Row %1<BR>second line<BR>third</TD><TD>x</TD></TR>").arg(r);
+    const PaginatedPage page(html + QStringLiteral("</TABLE>"), 400, 300);
+    const ThtmlTable* table = page.Table();
+    ASSERT_NE(table, nullptr);
+    ASSERT_GE(page.plan.PageCount(), 3);
+    int rowTop = table->YValue + table->TopCaptionHeight;
+    for (size_t r = 0; r < table->RowHeights.size(); ++r) {
+        const int rowBottom = rowTop + table->RowHeights[r];
+        EXPECT_EQ(page.PageAt(rowTop), page.PageAt(rowBottom - 1)) << "row " << r + 1;
+        rowTop += table->RowHeights[r];
+    }
+    EXPECT_TRUE(page.CutLines().empty());
+}
+
 TEST(Pagination, CellsWithLinesOfDifferentHeightsAreNotCutEither)
 {
     // Big type in one column and small type beside it: moving the break up
@@ -192,6 +211,32 @@ TEST(Pagination, APictureTallerThanAPageRunsAcrossTheBreak)
     const auto after = std::find_if(lines.begin(), lines.end(), [](const PrintedLine& l) { return l.text == QLatin1String("After"); });
     ASSERT_NE(after, lines.end());
     EXPECT_GE(page.PageAt(after->top), 2);
+}
+
+TEST(Pagination, AFloatingPictureThatWouldBeCutStartsTheNextPageWithItsLine)
+{
+    // Wherever the picture falls, in its paragraph's first line or after
+    // some words, it is printed whole on one page.
+    for (int before = 5; before <= 25; ++before) {
+        const PaginatedPage page(Lines(1, before) + QStringLiteral("words <IMG SRC=\"p.png\" ALIGN=left WIDTH=50 HEIGHT=120>"
+                                                                 "beside<BR CLEAR=left>")
+                                     + Lines(100, 140),
+                                 400, 300);
+        const TImageObj* picture = nullptr;
+        int lineTop = 0;
+        for (const auto& section : page.copy->Items) {
+            const auto* text = dynamic_cast<const TSection*>(section.get());
+            if (text && !text->Images.empty()) {
+                picture = text->Images[0].get();
+                lineTop = text->Lines.front().Top;
+            }
+        }
+        ASSERT_NE(picture, nullptr);
+        const int pageOfPicture = page.PageAt(std::min(picture->DrawTop, lineTop));
+        EXPECT_LE(picture->DrawTop + picture->ObjHeight, page.plan.PageEnd(pageOfPicture)) << before << " lines before";
+        EXPECT_EQ(page.PageAt(picture->DrawTop), pageOfPicture) << before << " lines before";
+        EXPECT_TRUE(page.CutLines().empty()) << before << " lines before";
+    }
 }
 
 TEST(Pagination, PaperWidthDecidesTheLines)
