@@ -18,6 +18,10 @@ void SelectControlFont(Canvas& canvas, const TSectionList* owner)
 }
 
 int WidthOfA(Canvas& canvas) { return canvas.TextWidth(u"A"); }
+
+// A list box's frame line, and the room the list leaves beside an option's text.
+constexpr int kListFrame = 1;
+constexpr int kListTextMargin = 3;
 int HeightOfA(Canvas& canvas) { return canvas.Metrics().height; }
 
 } // namespace
@@ -154,12 +158,17 @@ void TListBoxFormControlObj::AddOption(const QString& text, bool hasValue, const
     Options.push_back(std::move(option));
 }
 
+int TListBoxFormControlObj::VisibleRows() const
+{
+    return ListSize > 0 ? ListSize : std::clamp(int(Options.size()), 1, 8);
+}
+
 void TListBoxFormControlObj::SetHeightWidth(Canvas& canvas)
 {
     SelectControlFont(canvas, Owner);
-    const int rows = ListSize > 0 ? ListSize : std::clamp(int(Options.size()), 1, 8);
-    Height = rows * HeightOfA(canvas);
-    Width = WidthOfA(canvas) * LongestText + 15;
+    Height = VisibleRows() * HeightOfA(canvas) + 2 * kListFrame;
+    // The scroll bar, and the frame and margins around an option's text.
+    Width = WidthOfA(canvas) * LongestText + 15 + 2 * (kListFrame + kListTextMargin);
 }
 
 void TListBoxFormControlObj::ResetToValue()

@@ -139,6 +139,8 @@ public:
     const char* KindName() const override { return "listbox"; }
     QWidget* MakeWidget(QWidget* panel) override;
     void ShowState() override;
+    // The rows the list shows at once.
+    int VisibleRows() const;
 
     int ListSize = -1;
     bool Multiple = false;

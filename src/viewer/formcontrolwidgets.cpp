@@ -17,6 +17,8 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
+#include <algorithm>
+
 namespace {
 
 QFont ControlFont(const TSectionList* owner)
@@ -74,6 +76,33 @@ public:
 
 protected:
     void nextCheckState() override { setChecked(true); }
+};
+
+// The page gives a list box room for its rows in the viewer's own type
+// measure; the rows share that room, so that the last one is not cut where
+// the widget's font measures a pixel taller.
+class FormListBox final : public QListWidget {
+public:
+    FormListBox(QWidget* parent, int rows) : QListWidget(parent), rows_(std::max(1, rows)) {}
+
+    int RowHeight() const
+    {
+        const int room = viewport()->height() / rows_;
+        return room > 0 ? std::min(room, QFontMetrics(font()).height()) : QFontMetrics(font()).height();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QListWidget::resizeEvent(event);
+        const QSize row(0, RowHeight());
+        for (int i = 0; i < count(); ++i)
+            if (item(i)->sizeHint() != row)
+                item(i)->setSizeHint(row);
+    }
+
+private:
+    int rows_;
 };
 
 void Prepare(QWidget* widget, const QFont& font)
@@ -183,7 +212,7 @@ void TRadioButtonFormControlObj::Click()
 
 QWidget* TListBoxFormControlObj::MakeWidget(QWidget* panel)
 {
-    auto* list = new QListWidget(panel);
+    auto* list = new FormListBox(panel, VisibleRows());
     Prepare(list, ControlFont(Owner));
     list->setSelectionMode(Multiple ? QAbstractItemView::ExtendedSelection : QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
@@ -202,12 +231,12 @@ QWidget* TListBoxFormControlObj::MakeWidget(QWidget* panel)
 
 void TListBoxFormControlObj::ShowState()
 {
-    auto* list = qobject_cast<QListWidget*>(TheControl.data());
+    auto* list = dynamic_cast<FormListBox*>(TheControl.data());
     if (!list)
         return;
     const QSignalBlocker block(list);
     list->clear();
-    const int rowHeight = QFontMetrics(list->font()).height();
+    const int rowHeight = list->RowHeight();
     for (const TOptionObj& option : Options) {
         auto* item = new QListWidgetItem(option.Text, list);
         item->setSizeHint(QSize(0, rowHeight));
