@@ -148,6 +148,21 @@ TEST_F(FormWidgetsTest, SelectSizeChoosesDropDownOrList)
     EXPECT_EQ(list->count(), 3);
 }
 
+TEST_F(FormWidgetsTest, AListBoxShowsItsRowsWholeAndItsLongestOptionUncut)
+{
+    Load("<SELECT SIZE=3><OPTION>First<OPTION>Second option<OPTION>Third<OPTION>Fourth<OPTION>Fifth</SELECT>");
+    auto* list = WidgetOf<QListWidget>(0);
+    ASSERT_TRUE(list);
+    ASSERT_TRUE(QTest::qWaitFor([list] { return list->isVisible(); }));
+    const QRect third = list->visualItemRect(list->item(2));
+    EXPECT_GT(third.height(), 0);
+    EXPECT_LE(third.bottom(), list->viewport()->rect().bottom());
+    const QRect fourth = list->visualItemRect(list->item(3));
+    EXPECT_GT(fourth.top(), list->viewport()->rect().bottom() - third.height() / 2);
+    const int textWidth = QFontMetrics(list->font()).horizontalAdvance(QStringLiteral("Second option"));
+    EXPECT_GE(list->viewport()->width(), textWidth);
+}
+
 TEST_F(FormWidgetsTest, RadioNamesGroupWithoutRegardToCaseWithinTheirForm)
 {
     Load("<FORM><INPUT TYPE=radio NAME=A VALUE=1 CHECKED><INPUT TYPE=radio NAME=a VALUE=2>"
