@@ -30,6 +30,7 @@ enum Place : int {
 constexpr int kPlaceBits = 5;
 constexpr int kPlaceMask = (1 << kPlaceBits) - 1;
 constexpr int kTextAreaFlag = 1 << (2 * kPlaceBits);
+static_assert(2 * kTextAreaFlag <= kHtmlLineStateLimit);
 
 struct Reading {
     Place place = InText;

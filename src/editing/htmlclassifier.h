@@ -29,9 +29,11 @@ struct HtmlPiece {
 };
 
 // Where the reading stands at a line break, so that the next line goes on
-// from there. Never negative.
+// from there. Never negative, and below kHtmlLineStateLimit: the editor
+// keeps marks of its own in the bits above.
 using HtmlLineState = int;
 constexpr HtmlLineState kHtmlDocumentStart = 0;
+constexpr HtmlLineState kHtmlLineStateLimit = 1 << 16;
 
 // Splits one line (without its line break) into pieces that cover it from
 // start to end, neighbours of the same kind joined, starting from the state

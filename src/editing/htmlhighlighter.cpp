@@ -16,10 +16,10 @@ namespace {
 constexpr int kUnread = -1;
 // Added to the state of a line followed but not coloured (above the screen
 // when it was followed): its colours are those of an older reading.
-constexpr int kNotColoured = 1 << 24;
+constexpr int kNotColoured = kHtmlLineStateLimit;
 // Added to the state a line ended in before its text changed. It has no
 // colours and waits to be read again.
-constexpr int kChanged = 1 << 25;
+constexpr int kChanged = kHtmlLineStateLimit << 1;
 constexpr int kReadingBits = kNotColoured - 1;
 // No state a line can end in.
 constexpr int kNoState = -2;

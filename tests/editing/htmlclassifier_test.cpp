@@ -3,6 +3,7 @@
 #include <QStringList>
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@ std::vector<std::string> Kinds(const QStringList& lines)
     for (const QString& line : lines) {
         state = ClassifyHtmlLine(line, state, pieces);
         EXPECT_GE(state, 0);
+        EXPECT_LT(state, kHtmlLineStateLimit);
         std::string kinds;
         for (const HtmlPiece& piece : pieces) {
             EXPECT_EQ(piece.start, int(kinds.size()));
@@ -136,6 +138,23 @@ TEST(HtmlClassifier, TagSplitOverLines)
               (Lines{"<n.aaaavvvvvv", "aaaavv<"}));
     // A heading level after the line break.
     EXPECT_EQ(Kinds({QStringLiteral("<H"), QStringLiteral("3>")}), (Lines{"<n", "n<"}));
+}
+
+TEST(HtmlClassifier, AnyTextIsCoveredPieceByPiece)
+{
+    // Lines made of the characters that change the reading, in every order:
+    // the pieces cover each line exactly and every state can be read on.
+    const QString alphabet = QStringLiteral("<>!-&#;=\"' aAhH1x/?\t%");
+    std::mt19937 random(2026);
+    QStringList lines;
+    for (int i = 0; i < 3000; ++i) {
+        QString line;
+        const int length = int(random() % 40);
+        for (int k = 0; k < length; ++k)
+            line += alphabet[qsizetype(random() % alphabet.size())];
+        lines << line;
+    }
+    EXPECT_EQ(Kinds(lines).size(), lines.size());
 }
 
 TEST(HtmlClassifier, DamagedStateReadsOnAsText)
