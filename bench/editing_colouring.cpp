@@ -1,8 +1,8 @@
 // The editor with HTML colouring and line numbers against the plain editor,
 // side by side in one run (argument 0: both off, 1: both on, 2: colouring
 // alone, 3: line numbers alone): opening 1 MB
-// and showing the first screen, typing at the end, the tag commands near
-// the end and Replace All with 20,000 matches.
+// and showing the first screen, paging down through it, typing at the end,
+// the tag commands near the end and Replace All with 20,000 matches.
 #include "benchpages.h"
 #include "editing/htmlhighlighter.h"
 #include "editing/search.h"
@@ -67,6 +67,26 @@ void BM_OpenMegabyteAndShowFirstScreen(benchmark::State& state)
     }
 }
 BENCHMARK(BM_OpenMegabyteAndShowFirstScreen)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Colours are read a screenful at a time as the pages come into view.
+void BM_PageDownThroughMegabyte(benchmark::State& state)
+{
+    BenchEditor editor(state.range(0));
+    editor.edit.SetText(MegabytePage());
+    editor.Show();
+    QScrollBar& bar = *editor.edit.verticalScrollBar();
+    for (auto _ : state) {
+        if (bar.value() >= bar.maximum()) {
+            state.PauseTiming();
+            bar.setValue(0);
+            editor.Show();
+            state.ResumeTiming();
+        }
+        bar.setValue(bar.value() + bar.pageStep());
+        editor.Show();
+    }
+}
+BENCHMARK(BM_PageDownThroughMegabyte)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 void TypeAtTheEnd(benchmark::State& state, bool paint)
 {
