@@ -142,6 +142,25 @@ void InsertTagPairNearTheEnd(benchmark::State& state, Repaint repaint)
     }
 }
 
+// A page written on one line, as minified pages are.
+void BM_TypeInAOneMegabyteLineAndRepaint(benchmark::State& state)
+{
+    BenchEditor editor(state.range(0));
+    editor.edit.SetText(QString::fromLatin1(BenchPage("huge_para")).remove(QLatin1Char('\r')).remove(QLatin1Char('\n')));
+    editor.ShowTheEnd();
+    for (auto _ : state) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_X, Qt::NoModifier, QStringLiteral("x"));
+        QApplication::sendEvent(&editor.edit, &press);
+        editor.Show();
+        state.PauseTiming();
+        QTextCursor cursor = editor.edit.textCursor();
+        cursor.deletePreviousChar();
+        editor.Show();
+        state.ResumeTiming();
+    }
+}
+BENCHMARK(BM_TypeInAOneMegabyteLineAndRepaint)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
 void BM_InsertTagPairNearTheEndShown(benchmark::State& state)
 {
     InsertTagPairNearTheEnd(state, Repaint::No);

@@ -23,6 +23,8 @@ constexpr int kChanged = kHtmlLineStateLimit << 1;
 constexpr int kReadingBits = kNotColoured - 1;
 // No state a line can end in.
 constexpr int kNoState = -2;
+// Lines longer than this are read for where they end but not coloured.
+constexpr qsizetype kLongestColouredLine = 20000;
 
 bool WaitsToBeRead(int state)
 {
@@ -168,9 +170,13 @@ void HtmlHighlighter::highlightBlock(const QString& text)
             readUnchangedLine_ = true;
     }
     const HtmlLineState after = ClassifyHtmlLine(text, before, pieces_);
-    for (const HtmlPiece& piece : pieces_) {
-        if (piece.kind != HtmlPieceKind::Text)
-            setFormat(piece.start, piece.length, formats_[std::size_t(piece.kind)]);
+    // A page written on one line (as minified pages are) stays plain: its
+    // colours would cost more at every key than the line's own layout.
+    if (text.size() <= kLongestColouredLine) {
+        for (const HtmlPiece& piece : pieces_) {
+            if (piece.kind != HtmlPieceKind::Text)
+                setFormat(piece.start, piece.length, formats_[std::size_t(piece.kind)]);
+        }
     }
     setCurrentBlockState(after);
     lastReadLine_ = number;

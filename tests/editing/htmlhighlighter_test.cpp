@@ -171,6 +171,18 @@ TEST(HtmlHighlighter, ALineChangedOnTheScreenRecoloursTheLinesBelowIt)
     EXPECT_EQ(ColourAt(edit, 2, 1), tag);
 }
 
+TEST(HtmlHighlighter, APageWrittenOnOneLongLineStaysPlainButIsFollowed)
+{
+    ShownEditor shown;
+    EditControl& edit = shown.edit;
+    const QString longLine = QStringLiteral("<B>bold</B> ").repeated(2000) + QStringLiteral("<!-- open");
+    edit.SetText(QStringLiteral("<P>short</P>\r\n") + longLine + QStringLiteral("\r\n<B>in the comment</B>"));
+    shown.Paint();
+    EXPECT_EQ(ColourAt(edit, 0, 1), shown.highlighter->FormatOf(HtmlPieceKind::TagName).foreground().color());
+    EXPECT_TRUE(edit.document()->findBlockByNumber(1).layout()->formats().isEmpty());
+    EXPECT_EQ(ColourAt(edit, 2, 1), shown.highlighter->FormatOf(HtmlPieceKind::Comment).foreground().color());
+}
+
 TEST(HtmlHighlighter, ColoursFollowADarkPalette)
 {
     ShownEditor shown;
