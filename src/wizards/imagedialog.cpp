@@ -6,7 +6,7 @@
 #include "platform/kivoerror.h"
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
-#include "wizards/imagesize.h"
+#include "common/imagesize.h"
 
 #include <QAbstractFileIconProvider>
 #include <QButtonGroup>

@@ -1,6 +1,6 @@
-#include "wizards/imagesize.h"
+#include "common/imagesize.h"
 
-#include "imagefiles.h"
+#include "wizards/imagefiles.h"
 #include "platform/kivoerror.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "wizards/imagesize.h"
+#include "common/imagesize.h"
 
 #include "platform/kivoerror.h"
 
