@@ -39,10 +39,15 @@ const char* ImageAlignName(ImageAlign a)
 const char* KindName(const TSectionBase& s)
 {
     if (dynamic_cast<const TPreFormated*>(&s)) return "pre";
-    if (dynamic_cast<const TUListItem*>(&s)) return "ul-item";
-    if (dynamic_cast<const TOListItem*>(&s)) return "ol-item";
-    if (dynamic_cast<const TDListItem*>(&s)) return "dl-item";
-    if (dynamic_cast<const TSection*>(&s)) return "section";
+    // By what it draws: a heading that opens a list item carries its marker.
+    if (const auto* t = dynamic_cast<const TSection*>(&s)) {
+        switch (t->ListKind) {
+        case ListType::Bulleted: return "ul-item";
+        case ListType::Numbered: return "ol-item";
+        case ListType::Definition: return "dl-item";
+        default: return "section";
+        }
+    }
     if (dynamic_cast<const TParagraphSpace*>(&s)) return "paragraph-space";
     if (dynamic_cast<const THeadingSpace*>(&s)) return "heading-space";
     if (dynamic_cast<const THorzLine*>(&s)) return "rule";

@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -82,6 +83,7 @@ void HtmlParser::Run(QString text)
     baseFontSize_ = 3;
     form_ = nullptr;
     tableDepth_ = 0;
+    marker_ = PendingMarker();
     Title.clear();
     Base.clear();
     BaseTarget.clear();
@@ -143,6 +145,7 @@ void HtmlParser::StartSection(int level)
     CloseSection();
     subSuper_ = SubSuperState::None;
     section_ = std::make_unique<TSection>(&doc_, level, align_, link_, EffectiveFont());
+    TakeMarker(*section_, level);
 }
 
 void HtmlParser::EnsureSection(int level)
@@ -155,15 +158,35 @@ void HtmlParser::CloseSection()
 {
     if (!section_)
         return;
+    const bool markerWaits = section_->IsEmpty()
+        && (section_->ListKind == ListType::Numbered || section_->ListKind == ListType::Bulleted);
+    if (markerWaits)
+        marker_ = {cell_, 0, section_->ListLevel, section_->ListKind, section_->ListNumber, section_->Plain,
+                   section_->MarkerFont ? section_->MarkerFont : section_->StartFont};
     // A section left without text shows nothing and takes no room; pages
     // leave thousands of them between blocks. One that clears floats or
     // holds an anchor stays.
     if (section_->IsEmpty() && section_->Clear == ClearMode::None && !section_->Anchored
-        && !section_->IsPreformatted()) {
+        && !section_->IsPreformatted())
         section_.reset();
+    else
+        cell_->Add(std::move(section_));
+    if (markerWaits)
+        marker_.Count = cell_->Count();
+}
+
+void HtmlParser::TakeMarker(TSection& section, int level)
+{
+    const PendingMarker marker = std::exchange(marker_, PendingMarker());
+    if (marker.Cell != cell_ || marker.Level != level)
         return;
-    }
-    cell_->Add(std::move(section_));
+    for (int i = marker.Count; i < cell_->Count(); ++i)
+        if (!dynamic_cast<THeadingSpace*>((*cell_)[i]) && !dynamic_cast<TParagraphSpace*>((*cell_)[i]))
+            return;
+    section.ListKind = marker.Kind;
+    section.ListNumber = marker.Number;
+    section.Plain = marker.Plain;
+    section.MarkerFont = marker.Font;
 }
 
 ThtmlForm* HtmlParser::CurrentForm()

@@ -3,6 +3,7 @@
 #include "viewer/fonts.h"
 #include "viewer/htmlsymbols.h"
 #include "viewer/sectionbase.h"
+#include "viewer/sections.h"
 #include "viewer/urltarget.h"
 
 #include <QByteArrayView>
@@ -73,6 +74,9 @@ private:
     void StartSection(int level);
     void EnsureSection(int level);
     void CloseSection();
+    // Gives the section the marker of the list item left empty just before
+    // it, when only vertical space stands between them.
+    void TakeMarker(TSection& section, int level);
     ThtmlForm* CurrentForm();
     TextAlign AlignFrom(const QString& value, TextAlign current) const;
 
@@ -94,4 +98,17 @@ private:
     ThtmlForm* form_ = nullptr;
     int tableDepth_ = 0;
     std::vector<TextAlign> divAligns_;   // the alignment before each open DIV
+
+    // A list item closed before its first line (the item opened with a
+    // heading or another block): its number or bullet waits for that line.
+    struct PendingMarker {
+        TCell* Cell = nullptr;   // null when none waits
+        int Count = 0;           // the cell's sections when the item was closed
+        int Level = 0;
+        ListType Kind = ListType::None;
+        int Number = 0;
+        bool Plain = false;
+        const TMyFont* Font = nullptr;
+    };
+    PendingMarker marker_;
 };

@@ -79,6 +79,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             continue;
         case S::LISy: {
             CloseSection();
+            marker_ = PendingMarker();
             subSuper_ = SubSuperState::None;
             if (opener == S::OLSy) {
                 section_ = std::make_unique<TOListItem>(&doc_, level, align_, link_, EffectiveFont(), number++);
@@ -95,6 +96,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
         }
         case S::DTSy: case S::DDSy:
             CloseSection();
+            marker_ = PendingMarker();
             subSuper_ = SubSuperState::None;
             section_ = std::make_unique<TDListItem>(&doc_, sym_ == S::DTSy ? level - 1 : level, align_, link_,
                                                     EffectiveFont());
@@ -134,6 +136,7 @@ void HtmlParser::DoPre(int level)
         CloseSection();
         subSuper_ = SubSuperState::None;
         section_ = std::make_unique<TPreFormated>(&doc_, level, align_, link_, EffectiveFont());
+        TakeMarker(*section_, level);
     };
     startLine();
     Next();

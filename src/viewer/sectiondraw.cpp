@@ -102,12 +102,13 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
 
         if (li == 0 && ListLevel > 0) {
             if (ListKind == ListType::Numbered) {
-                canvas.SelectFont(StartFont->ToCanvasFont());
+                const TMyFont& font = MarkerFont ? *MarkerFont : *StartFont;
+                canvas.SelectFont(font.ToCanvasFont());
                 const QString number = QString::number(ListNumber) + QLatin1Char('.');
                 const CanvasFontMetrics m = canvas.Metrics();
                 const int w = canvas.TextWidth(number);
                 canvas.TextOut(x + FirstLineIndent - 5 - w, baseline - m.ascent, number,
-                               doc->Printing ? QColor(0, 0, 0) : StartFont->Color);
+                               doc->Printing ? QColor(0, 0, 0) : font.Color);
             } else if (ListKind == ListType::Bulleted && !Plain) {
                 DrawBullet(canvas, *this, x + FirstLineIndent - 8, textTop, line.LineHt);
             }

@@ -72,6 +72,7 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       ListNumber(other.ListNumber),
       Lines(other.Lines),
       StartFont(owner->FontPool.Intern(*other.StartFont)),
+      MarkerFont(other.MarkerFont ? owner->FontPool.Intern(*other.MarkerFont) : nullptr),
       ListKind(other.ListKind),
       Align(other.Align),
       Clear(other.Clear),
@@ -177,6 +178,8 @@ void TSection::UpdateFonts()
     for (TFontObj& run : Fonts)
         run.Font = update(run.Font, run.Url->HasUrl());
     StartFont = update(StartFont, Fonts[0].Url->HasUrl());
+    if (MarkerFont)
+        MarkerFont = update(MarkerFont, false);
     UpdateSpacing();
 }
 

@@ -68,6 +68,9 @@ public:
     int ListNumber = 0;
     std::vector<LineRec> Lines;
     const TMyFont* StartFont = nullptr;   // the font the section started with
+    // The font of the list item whose marker this section draws when that is
+    // not its own (a heading as an item's first line); null: StartFont.
+    const TMyFont* MarkerFont = nullptr;
     ListType ListKind = ListType::None;
     TextAlign Align = TextAlign::Left;
     ClearMode Clear = ClearMode::None;

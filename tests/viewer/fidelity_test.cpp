@@ -4,6 +4,8 @@
 #include "viewer/htmltable.h"
 #include "viewer/qtcanvas.h"
 
+#include <QRegularExpression>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -154,6 +156,44 @@ TEST(Blocks, DivAlignmentNoShadeRuleAndPreLineEnds)
     ASSERT_EQ(p.canvas.fills.size(), 1u);
     EXPECT_EQ(p.canvas.fills[0].height(), 4);
     EXPECT_EQ(pre, (std::vector<QString>{"line1", " ", "line3", "one"}));   // a blank line keeps its height
+}
+
+int CountNumberMarkers(const FakeCanvas& canvas)
+{
+    static const QRegularExpression number(QStringLiteral("^\\d+\\.$"));
+    return int(std::count_if(canvas.texts.begin(), canvas.texts.end(),
+                             [](const FakeCanvas::TextCall& call) { return number.match(call.text).hasMatch(); }));
+}
+
+TEST(ListMarkers, DrawnOnTheItemsFirstLineWhateverItHolds)
+{
+    LaidOutPage p("<OL><LI><H3>First question</H3>Answer.<LI>Plain item<LI><A NAME=q3></A><H3>Third</H3></OL>"
+                  "<UL><LI><H4>Head</H4>text</UL>");
+    FakeCanvas draw;
+    p.Doc().Draw(draw, QRect(0, 0, 500, 1000), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
+    const FakeCanvas::TextCall* one = draw.Find("1.");
+    const FakeCanvas::TextCall* first = draw.Find("First question");
+    const FakeCanvas::TextCall* three = draw.Find("3.");
+    const FakeCanvas::TextCall* third = draw.Find("Third");
+    ASSERT_TRUE(one && first && draw.Find("2.") && three && third);
+    EXPECT_EQ(CountNumberMarkers(draw), 3);
+    // In the item's own font, on the heading's baseline (ascents 12 and 15).
+    EXPECT_EQ(one->font.points, 12);
+    EXPECT_EQ(one->x, 10 + 35 - 5 - 16);
+    EXPECT_EQ(one->y + 12, first->y + 15);
+    EXPECT_EQ(three->y + 12, third->y + 15);
+    EXPECT_TRUE(p.page.Names.contains("Q3"));
+    TSection* head = p.SectionWith("Head");
+    ASSERT_EQ(draw.ellipses.size(), 1u);
+    const LineRec& line = head->Lines[0];
+    EXPECT_EQ(draw.ellipses[0].first, QRect(10 + 35 - 8, line.Top + line.SpaceBefore + (line.LineHt - 5) / 2, 5, 5));
+
+    // Only vertical space may stand between: after a table the text draws none.
+    LaidOutPage table("<UL><LI><TABLE><TR><TD>cell</TABLE>after<LI><B><P>para</UL>");
+    FakeCanvas draw2;
+    table.Doc().Draw(draw2, QRect(0, 0, 500, 1000), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
+    ASSERT_EQ(draw2.ellipses.size(), 1u);
+    EXPECT_EQ(draw2.ellipses[0].first.top(), table.SectionWith("para")->Lines[0].Top + 5);
 }
 
 TEST(Render, StopsAtTheHeightAsked)
