@@ -84,6 +84,9 @@ void HtmlParser::Run(QString text)
     form_ = nullptr;
     tableDepth_ = 0;
     marker_ = PendingMarker();
+    phrases_.clear();
+    phraseBase_ = 0;
+    phrasesEnded_.fill(0);
     Title.clear();
     Base.clear();
     BaseTarget.clear();
@@ -136,6 +139,87 @@ void HtmlParser::ChangeFontIfSection()
 {
     if (section_)
         section_->ChangeFont(EffectiveFont(), subSuper_);
+}
+
+// ------------------------------------------------------------ phrase tags
+
+namespace {
+
+// The start symbol of a phrase tag's start or end symbol, and its place in the counts.
+TagSymbol PhraseOpener(TagSymbol s)
+{
+    switch (s) {
+    case S::TTEndSy: return S::TTSy;
+    case S::CodeEndSy: return S::CodeSy;
+    case S::KbdEndSy: return S::KbdSy;
+    case S::SampEndSy: return S::SampSy;
+    case S::CiteEndSy: return S::CiteSy;
+    case S::VarEndSy: return S::VarSy;
+    case S::DfnEndSy: return S::DfnSy;
+    default: return s;
+    }
+}
+
+size_t PhraseIndex(TagSymbol opener)
+{
+    switch (opener) {
+    case S::TTSy: return 0;
+    case S::CodeSy: return 1;
+    case S::KbdSy: return 2;
+    case S::SampSy: return 3;
+    case S::CiteSy: return 4;
+    case S::VarSy: return 5;
+    default: return 6;
+    }
+}
+
+bool IsItalicPhrase(TagSymbol opener)
+{
+    return opener == S::CiteSy || opener == S::VarSy || opener == S::DfnSy;
+}
+
+} // namespace
+
+void HtmlParser::OpenPhrase()
+{
+    phrases_.push_back({sym_, fonts_.size(), italic_});
+}
+
+bool HtmlParser::ClosePhrase()
+{
+    const TagSymbol opener = PhraseOpener(sym_);
+    for (size_t i = phrases_.size(); i > phraseBase_; --i) {
+        if (phrases_[i - 1].Sym == opener) {
+            phrases_.erase(phrases_.begin() + std::ptrdiff_t(i - 1));
+            return true;
+        }
+    }
+    int& ended = phrasesEnded_[PhraseIndex(opener)];
+    if (ended > 0) {
+        --ended;
+        return false;
+    }
+    return true;   // a stray end tag does what it always did
+}
+
+void HtmlParser::EndPhrases()
+{
+    if (phrases_.size() <= phraseBase_)
+        return;
+    size_t depth = fonts_.size();
+    bool italic = italic_;
+    for (size_t i = phrases_.size(); i > phraseBase_; --i) {
+        const Phrase& phrase = phrases_[i - 1];
+        if (IsItalicPhrase(phrase.Sym))
+            italic = phrase.Italic;
+        else
+            depth = std::min(depth, phrase.FontDepth);
+        ++phrasesEnded_[PhraseIndex(phrase.Sym)];
+    }
+    phrases_.resize(phraseBase_);
+    fonts_.resize(std::max<size_t>(1, depth));
+    italic_ = italic;
+    ChangeFontIfSection();
 }
 
 // ------------------------------------------------------------ sections
@@ -304,11 +388,19 @@ bool HtmlParser::DoCommon(int level)
     case S::BSy: case S::StrongSy: case S::BEndSy: case S::StrongEndSy:
         bold_ = sym_ == S::BSy || sym_ == S::StrongSy;
         break;
-    case S::ISy: case S::EmSy: case S::CiteSy: case S::VarSy:
+    case S::ISy: case S::EmSy:
         italic_ = true;
         break;
-    case S::IEndSy: case S::EmEndSy: case S::CiteEndSy: case S::VarEndSy:
+    case S::CiteSy: case S::VarSy: case S::DfnSy:
+        OpenPhrase();
+        italic_ = true;
+        break;
+    case S::IEndSy: case S::EmEndSy:
         italic_ = false;
+        break;
+    case S::CiteEndSy: case S::VarEndSy: case S::DfnEndSy:
+        if (ClosePhrase())
+            italic_ = false;
         break;
     case S::USy: case S::UEndSy:
         underline_ = sym_ == S::USy;
@@ -328,6 +420,7 @@ bool HtmlParser::DoCommon(int level)
     case S::HeadingSy: {
         if (int(fonts_.size()) < MaxFonts) {
             CloseSection();
+            EndPhrases();
             const int h = reader_->HeadingLevel;
             TMyFont font = TopFont();
             if (h >= 1 && h <= 6) {
@@ -351,12 +444,14 @@ bool HtmlParser::DoCommon(int level)
     case S::HeadingEndSy:
         if (fonts_.size() > 1) {
             CloseSection();
+            EndPhrases();
             cell_->Add(std::make_unique<THeadingSpace>(&doc_, reader_->HeadingLevel));
             PopFont();
         }
         Next();
         return true;
     case S::TTSy: case S::CodeSy: case S::KbdSy: case S::SampSy: {
+        OpenPhrase();
         TMyFont font = TopFont();
         font.Name = doc_.PreFontName;
         font.SetNominalSize(10, doc_.DefFontSize);
@@ -366,8 +461,14 @@ bool HtmlParser::DoCommon(int level)
         Next();
         return true;
     }
-    case S::TTEndSy: case S::CodeEndSy: case S::KbdEndSy: case S::SampEndSy: case S::FontEndSy:
-    case S::BigEndSy: case S::SmallEndSy:
+    case S::TTEndSy: case S::CodeEndSy: case S::KbdEndSy: case S::SampEndSy:
+        if (ClosePhrase()) {
+            PopFont();
+            ChangeFontIfSection();
+        }
+        Next();
+        return true;
+    case S::FontEndSy: case S::BigEndSy: case S::SmallEndSy:
         PopFont();
         ChangeFontIfSection();
         Next();
@@ -500,6 +601,7 @@ bool HtmlParser::DoCommon(int level)
 void HtmlParser::DoParagraph(int level)
 {
     CloseSection();
+    EndPhrases();
     cell_->Add(std::make_unique<TParagraphSpace>(&doc_));
     TextAlign align = align_;
     for (;;) {

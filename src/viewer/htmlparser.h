@@ -10,6 +10,7 @@
 #include <QMap>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <bitset>
 #include <memory>
 #include <vector>
@@ -65,6 +66,12 @@ private:
     void DoBreak(int level);
     void DoFontChange();
     void DoSizeStep(bool bigger);
+    void OpenPhrase();
+    // The end tag of a phrase tag; false when a block end already closed it.
+    bool ClosePhrase();
+    // Ends the phrase tags opened in the innermost list item, cell, heading
+    // or paragraph, restoring the fonts and italics they changed.
+    void EndPhrases();
 
     TMyFont EffectiveFont() const;
     const TMyFont& TopFont() const { return fonts_.back(); }
@@ -111,4 +118,16 @@ private:
         const TMyFont* Font = nullptr;
     };
     PendingMarker marker_;
+
+    // KBD, SAMP, VAR, CITE, DFN, CODE and TT end with the block that holds
+    // them, as in a browser; B, I, U and FONT carry on.
+    struct Phrase {
+        TagSymbol Sym;
+        size_t FontDepth;   // the font stack before it
+        bool Italic;        // the italic flag before it
+    };
+    std::vector<Phrase> phrases_;
+    size_t phraseBase_ = 0;   // the first phrase of the innermost list or cell
+    // Per phrase tag: how many a block end closed, whose end tags are still to come.
+    std::array<int, 7> phrasesEnded_{};
 };

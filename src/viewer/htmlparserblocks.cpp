@@ -58,10 +58,18 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
         Next();
         return;
     }
+    // Phrase tags opened inside the list end with its items.
+    const size_t outerPhrases = phraseBase_;
+    phraseBase_ = phrases_.size();
+    auto leave = [&] {
+        CloseSection();
+        EndPhrases();
+        phraseBase_ = outerPhrases;
+    };
     for (;;) {
         switch (sym_) {
         case S::EofSy:
-            CloseSection();
+            leave();
             return;
         case S::HRSy:
             CloseSection();
@@ -79,6 +87,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             continue;
         case S::LISy: {
             CloseSection();
+            EndPhrases();
             marker_ = PendingMarker();
             subSuper_ = SubSuperState::None;
             if (opener == S::OLSy) {
@@ -96,6 +105,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
         }
         case S::DTSy: case S::DDSy:
             CloseSection();
+            EndPhrases();
             marker_ = PendingMarker();
             subSuper_ = SubSuperState::None;
             section_ = std::make_unique<TDListItem>(&doc_, sym_ == S::DTSy ? level - 1 : level, align_, link_,
@@ -111,11 +121,11 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
         }
         if (IsListEnd(sym_)) {
             Next();
-            CloseSection();
+            leave();
             return;
         }
         if (closers.test(size_t(sym_))) {
-            CloseSection();
+            leave();
             return;
         }
         if (!DoCommon(level))
@@ -214,8 +224,12 @@ void HtmlParser::DoTable(int level)
     auto parseCell = [&](TCell* cell, TextAlign align) {
         cell_ = cell;
         align_ = align;
+        const size_t outerPhrases = phraseBase_;
+        phraseBase_ = phrases_.size();
         DoBody(cellClosers);
         CloseSection();
+        EndPhrases();
+        phraseBase_ = outerPhrases;
         cell_ = enclosing;
     };
 

@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -194,6 +195,64 @@ TEST(ListMarkers, DrawnOnTheItemsFirstLineWhateverItHolds)
     table.Doc().Draw(draw2, QRect(0, 0, 500, 1000), HtmlDocument::ClipWidth, HtmlDocument::Margin, 0);
     ASSERT_EQ(draw2.ellipses.size(), 1u);
     EXPECT_EQ(draw2.ellipses[0].first.top(), table.SectionWith("para")->Lines[0].Top + 5);
+}
+
+// The first text section holding the word, in table cells too.
+TSection* FindText(const TCell& cell, const QString& word)
+{
+    for (int i = 0; i < cell.Count(); ++i) {
+        if (auto* s = dynamic_cast<TSection*>(cell[i]); s && s->Buff.contains(word))
+            return s;
+        if (auto* t = dynamic_cast<ThtmlTable*>(cell[i]))
+            for (const TCellList& row : t->Rows)
+                for (const auto& c : row)
+                    if (TSection* found = FindText(*c->Cell, word))
+                        return found;
+    }
+    return nullptr;
+}
+
+// The font a word is drawn in.
+const TMyFont& FontOf(LaidOutPage& p, const QString& word)
+{
+    TSection* s = FindText(p.Doc(), word);
+    if (!s)
+        throw std::runtime_error("no " + word.toStdString());
+    return *s->Fonts.At(int(s->Buff.indexOf(word))).Font;
+}
+
+TEST(PhraseTags, LeftOpenEndWithTheBlockThatHoldsThem)
+{
+    LaidOutPage p("<DL><DT><KBD>-opt<DD>Description.</DL><H3>Next heading</H3><P>Normal paragraph.");
+    EXPECT_TRUE(FontOf(p, "-opt").Fixed);
+    EXPECT_FALSE(FontOf(p, "Description.").Fixed);
+    EXPECT_FALSE(FontOf(p, "Next heading").Fixed);
+    EXPECT_EQ(FontOf(p, "Next heading").NominalSize, 15);
+    EXPECT_FALSE(FontOf(p, "Normal").Fixed);
+    EXPECT_EQ(FontOf(p, "Normal").NominalSize, 12);
+
+    // List items, cells, headings and paragraphs; the italic ones too.
+    LaidOutPage q("<UL><LI><VAR>var<LI>item</UL><TABLE><TR><TD><CODE>code<TD>cell</TABLE>"
+                  "<H2><SAMP>samp</H2>after<P><DFN>dfn<CITE>cite<P>plain<P><TT>tt<P>last");
+    EXPECT_TRUE(FontOf(q, "var").Italic);
+    EXPECT_FALSE(FontOf(q, "item").Italic);
+    EXPECT_TRUE(FontOf(q, "code").Fixed);
+    EXPECT_FALSE(FontOf(q, "cell").Fixed);
+    EXPECT_TRUE(FontOf(q, "samp").Fixed);
+    EXPECT_FALSE(FontOf(q, "after").Fixed);
+    EXPECT_EQ(FontOf(q, "after").NominalSize, 12);
+    EXPECT_TRUE(FontOf(q, "dfn").Italic && FontOf(q, "cite").Italic);
+    EXPECT_FALSE(FontOf(q, "plain").Italic);
+    EXPECT_TRUE(FontOf(q, "tt").Fixed);
+    EXPECT_FALSE(FontOf(q, "last").Fixed);
+
+    // B and FONT carry on; the end tag of a phrase its block closed pops nothing.
+    LaidOutPage r("<FONT SIZE=5><P><B><KBD>kbd<P>next</KBD>more</FONT>base");
+    EXPECT_TRUE(FontOf(r, "next").Bold);
+    EXPECT_FALSE(FontOf(r, "next").Fixed);
+    EXPECT_EQ(FontOf(r, "next").NominalSize, 18);
+    EXPECT_EQ(FontOf(r, "more").NominalSize, 18);
+    EXPECT_EQ(FontOf(r, "base").NominalSize, 12);
 }
 
 TEST(Render, StopsAtTheHeightAsked)
