@@ -57,6 +57,9 @@ int main(int argc, char* argv[])
                                        QStringLiteral("FILE"));
     const QCommandLineOption dumpLayout(QStringLiteral("dump-layout"), QStringLiteral("Print the laid-out document."),
                                         QStringLiteral("FILE"));
+    const QCommandLineOption withSource(QStringLiteral("with-source"),
+                                        QStringLiteral("With --dump-layout: each line's range of source offsets "
+                                                       "(code units of the file's text, from 0)."));
     const QCommandLineOption render(QStringLiteral("render"), QStringLiteral("Paint the document to a PNG."),
                                     QStringLiteral("FILE"));
     const QCommandLineOption print(QStringLiteral("print"),
@@ -71,7 +74,7 @@ int main(int argc, char* argv[])
                                     QStringLiteral("Most pixels of the page to draw (default 32000)."),
                                     QStringLiteral("N"), QStringLiteral("32000"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG or PDF file to write."), QStringLiteral("FILE"));
-    cli.addOptions({dumpModel, dumpLayout, render, print, paper, landscape, width, height, out});
+    cli.addOptions({dumpModel, dumpLayout, withSource, render, print, paper, landscape, width, height, out});
     cli.process(app);
 
     bool ok = false;
@@ -111,7 +114,7 @@ int main(int argc, char* argv[])
         QtCanvas canvas;
         document.Layout(canvas, windowWidth);
         Print(QStringLiteral("width %1 height %2 widest %3\n").arg(windowWidth).arg(document.Height).arg(document.ScrollWidth));
-        Print(DumpLayout(document.Doc));
+        Print(DumpLayout(document.Doc, cli.isSet(withSource) ? DumpSource::Yes : DumpSource::No));
     } else if (cli.isSet(print)) {
         if (!cli.isSet(out))
             return Fail(QStringLiteral("--print needs --out FILE.pdf"));

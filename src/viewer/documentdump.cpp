@@ -258,7 +258,7 @@ namespace {
 
 class LayoutWriter {
 public:
-    explicit LayoutWriter(QTextStream& out) : out_(out) {}
+    LayoutWriter(QTextStream& out, DumpSource source) : out_(out), source_(source) {}
 
     void Cell(const TCell& cell, int depth, int x0)
     {
@@ -280,12 +280,19 @@ private:
                 out_ << Pad(depth + 1) << "line y=" << l.Top << " h=" << l.LineHt;
                 if (l.SpaceBefore) out_ << " before=" << l.SpaceBefore;
                 if (l.SpaceAfter) out_ << " after=" << l.SpaceAfter;
-                out_ << " x=" << x0 + l.LineIndent << " w=" << l.Width << " chars=" << l.Start << '+' << l.Count
-                     << " \"" << Printable(QStringView(t->Buff).mid(l.Start, l.Count)) << "\"\n";
+                out_ << " x=" << x0 + l.LineIndent << " w=" << l.Width << " chars=" << l.Start << '+' << l.Count;
+                if (source_ == DumpSource::Yes)
+                    out_ << " src=" << t->Source.SourceOf(l.Start) << '-'
+                         << (l.Count > 0 ? t->Source.SourceEndOf(l.Start + l.Count - 1) : t->Source.SourceOf(l.Start));
+                out_ << " \"" << Printable(QStringView(t->Buff).mid(l.Start, l.Count)) << "\"\n";
             }
-            for (const auto& image : t->Images)
+            for (const auto& image : t->Images) {
                 out_ << Pad(depth + 1) << "image x=" << x0 + image->DrawLeft << " y=" << image->DrawTop << " w="
-                     << image->ObjWidth << " h=" << image->ObjHeight << '\n';
+                     << image->ObjWidth << " h=" << image->ObjHeight;
+                if (source_ == DumpSource::Yes)
+                    out_ << " src=" << t->Source.SourceOf(image->Pos) << '-' << t->Source.SourceEndOf(image->Pos);
+                out_ << '\n';
+            }
             return;
         }
         if (const auto* table = dynamic_cast<const ThtmlTable*>(&s)) {
@@ -318,14 +325,15 @@ private:
     }
 
     QTextStream& out_;
+    DumpSource source_;
 };
 
 } // namespace
 
-QString DumpLayout(const TSectionList& document)
+QString DumpLayout(const TSectionList& document, DumpSource source)
 {
     QString result;
     QTextStream out(&result);
-    LayoutWriter(out).Cell(document, 0, 0);
+    LayoutWriter(out, source).Cell(document, 0, 0);
     return result;
 }

@@ -232,6 +232,19 @@ void HtmlParser::StartSection(int level)
     TakeMarker(*section_, level);
 }
 
+void HtmlParser::AddTokenText()
+{
+    const int before = int(section_->Buff.size());
+    section_->AddText(reader_->TokenText);
+    const int kept = int(section_->Buff.size()) - before;
+    section_->Source.Append(reader_->TokenSource, before, int(reader_->TokenText.size()) - kept);
+}
+
+void HtmlParser::MarkLastCharFromTag()
+{
+    section_->Source.AddPacked(int(section_->Buff.size()) - 1, reader_->TokenStart, reader_->SourceAfterToken());
+}
+
 void HtmlParser::EnsureSection(int level)
 {
     if (!section_)
@@ -493,6 +506,7 @@ bool HtmlParser::DoCommon(int level)
     case S::ImageSy:
         EnsureSection(level);
         section_->AddImage(attrs);
+        MarkLastCharFromTag();
         Next();
         return true;
     case S::DivSy:
@@ -556,7 +570,7 @@ bool HtmlParser::DoCommon(int level)
         return true;
     case S::TextSy:
         EnsureSection(level);
-        section_->AddText(reader_->TokenText);
+        AddTokenText();
         Next();
         return true;
     case S::TableSy:
@@ -632,8 +646,10 @@ void HtmlParser::DoBreak(int level)
             clear = ClearMode::Both;
     }
     EnsureSection(level);
-    if (section_->IsEmpty())
+    if (section_->IsEmpty()) {
         section_->Buff = QStringLiteral(" ");   // so that the empty line has height
+        MarkLastCharFromTag();
+    }
     const TextAlign saved = align_;
     align_ = section_->Align;
     StartSection(level);

@@ -78,6 +78,10 @@ private:
     bool PushFont(const TMyFont& font);
     void PopFont();
     void ChangeFontIfSection();
+    // Adds the text token to the section, with where it came from.
+    void AddTokenText();
+    // The section's last character (a picture, a control) stands for the tag just read.
+    void MarkLastCharFromTag();
     void StartSection(int level);
     void EnsureSection(int level);
     void CloseSection();

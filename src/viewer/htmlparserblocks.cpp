@@ -147,6 +147,7 @@ void HtmlParser::DoPre(int level)
         subSuper_ = SubSuperState::None;
         section_ = std::make_unique<TPreFormated>(&doc_, level, align_, link_, EffectiveFont());
         TakeMarker(*section_, level);
+        section_->Source.Start = reader_->SourceAfterToken();
     };
     startLine();
     Next();
@@ -171,7 +172,7 @@ void HtmlParser::DoPre(int level)
                 Next();
             return;
         case S::TextSy:
-            section_->AddText(reader_->TokenText);
+            AddTokenText();
             Next();
             continue;
         case S::EolSy:
@@ -318,6 +319,7 @@ void HtmlParser::DoInput(int level)
     if (!hidden) {
         EnsureSection(level);
         section_->AddFormControl(placed);
+        MarkLastCharFromTag();
     }
     Next();
 }
@@ -335,6 +337,7 @@ void HtmlParser::DoSelect(int level)
     auto* list = static_cast<TListBoxFormControlObj*>(form->AddControl(std::move(control)));
     EnsureSection(level);
     section_->AddFormControl(list);
+    MarkLastCharFromTag();
 
     bool inOption = false;
     QString text;
@@ -381,6 +384,7 @@ void HtmlParser::DoTextArea(int level)
         form->AddControl(std::make_unique<TTextAreaFormControlObj>(&doc_, form, 0, reader_->Attributes)));
     EnsureSection(level);
     section_->AddFormControl(area);
+    MarkLastCharFromTag();
     for (const QString& line : reader_->ReadTextAreaLines())
         area->AddLine(line);
     area->ResetToValue();

@@ -36,6 +36,7 @@ HtmlReader::HtmlReader(QString source) : src_(std::move(source))
 char16_t HtmlReader::ReadChar()
 {
     for (;;) {
+        chAt_ = i_;
         if (i_ >= n_)
             return EofChar;
         const char16_t c = s_[i_++];
@@ -120,6 +121,7 @@ void HtmlReader::SkipBlanks()
 
 void HtmlReader::Next()
 {
+    TokenStart = int(chAt_);
     switch (ch_) {
     case EofChar:
         Sym = TagSymbol::EofSy;
@@ -157,12 +159,14 @@ void HtmlReader::ReadText()
 {
     Sym = TagSymbol::TextSy;
     TokenText.resize(0);
+    TokenSource.Clear();
     while (TokenText.size() < MaxTextToken) {
         const char16_t c = ch_;
         if (c == '&' || c == EofChar || (c == '<' && TagStartsHere()))
             break;
         if (c == '<' || c == '>') {
             // Outside a tag these are the author's own characters (a < b, a > b).
+            TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
             TokenText.append(QChar(c));
             Advance();
             continue;
@@ -171,15 +175,18 @@ void HtmlReader::ReadText()
             if (inPre_) {
                 if (c == '\r')
                     break;
+                TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
                 TokenText.append(QChar(c));
                 Advance();
                 continue;
             }
             // A run of blanks and line ends is one blank.
+            const int blankAt = int(chAt_);
             TokenText.append(QLatin1Char(' '));
             do
                 Advance();
             while (ch_ == ' ' || ch_ == '\r');
+            TokenSource.AddPacked(int(TokenText.size()) - 1, blankAt, int(chAt_));
             continue;
         }
         if (c < 32)
@@ -199,11 +206,13 @@ void HtmlReader::ReadText()
                 }
                 ++j;
             }
+            TokenSource.AddSpan(int(TokenText.size()), int(start), int(j - start));
             TokenText.append(QStringView(s_ + start, j - start));
             i_ = j;
             Advance();
             continue;
         }
+        TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
         TokenText.append(QChar(c));
         Advance();
     }
@@ -215,10 +224,16 @@ void HtmlReader::ReadEntity()
     // ch_ is the "&", the character before i_.
     const qsizetype start = i_ - 1;
     const CharacterReference reference = ReadCharacterReference(QStringView(s_ + start, n_ - start));
-    if (reference.character)
+    TokenSource.Clear();
+    if (reference.character) {
         TokenText = QString::fromUcs4(&reference.character, 1);
-    else
+        TokenSource.AddPacked(0, int(start), int(start + reference.length));
+        if (TokenText.size() > 1)   // a pair of surrogates: the second stands for nothing more
+            TokenSource.AddPacked(1, int(start + reference.length), int(start + reference.length));
+    } else {
         TokenText = QStringView(s_ + start, reference.length).toString();
+        TokenSource.AddSpan(0, int(start), int(reference.length));
+    }
     for (qsizetype k = 0; k < reference.length; ++k)
         Advance();
 }

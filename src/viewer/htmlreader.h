@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/htmlsymbols.h"
+#include "viewer/sourcemap.h"
 
 #include <QString>
 #include <QStringList>
@@ -29,6 +30,12 @@ public:
 
     TagSymbol Sym = TagSymbol::EofSy;
     QString TokenText;
+    // Where the token began in the source (the "<" of a tag, the "&" of a
+    // reference) and, for text, where each of its characters came from.
+    int TokenStart = 0;
+    TextSource TokenSource;
+    // The source offset just after the token read last.
+    int SourceAfterToken() const { return int(chAt_); }
     int HeadingLevel = 0;
     TAttributeList Attributes;
 
@@ -49,6 +56,7 @@ private:
     qsizetype n_ = 0;
     qsizetype i_ = 0;
     char16_t ch_ = EofChar;
+    qsizetype chAt_ = 0;   // source offset of ch_
     bool inPre_ = false;
     bool openComment_ = false;
     TAttributeList dropped_;

@@ -137,6 +137,7 @@ void THTMLViewer::StartLoad()
     caretPos_ = 0;
     selAnchor_ = -1;
     hotSpot_.Clear();
+    ClearSourceMark();
 }
 
 void THTMLViewer::LoadFromParser(const std::function<void(HtmlParser&)>& run)
@@ -260,6 +261,7 @@ void THTMLViewer::RepaintPanel()
 void THTMLViewer::ScrollToY(int y)
 {
     const int bottom = std::max(0, document_.Height - PanelHeight());
+    const int old = vPos_;
     vPos_ = std::clamp(y, 0, bottom);
     document_.Doc.YOff = vPos_;
     {
@@ -267,6 +269,8 @@ void THTMLViewer::ScrollToY(int y)
         vBar_->setValue(vPos_);
     }
     RepaintPanel();
+    if (vPos_ != old)
+        emit OnScroll(vPos_);
 }
 
 void THTMLViewer::SetHScroll(int x)

@@ -4,6 +4,7 @@
 #include "viewer/htmldocument.h"
 #include "viewer/qtcanvas.h"
 #include "viewer/sectionlist.h"
+#include "viewer/sourcemap.h"
 #include "viewer/viewerhistory.h"
 #include "viewer/viewerscrollbars.h"
 
@@ -116,6 +117,27 @@ public:
     ViewerPathStyle LinkPathStyle() const { return linkPathStyle_; }
     void SetLinkPathStyle(ViewerPathStyle style) { linkPathStyle_ = style; }
 
+    // The source map, for a host that shows the page's source beside it.
+    // Offsets are those of the text last loaded (sourcemap.h); points are
+    // the paint panel's, rows (y) the document's.
+    int SourceOffsetAt(QPoint panelPoint);
+    // Of the first text at the top of the view.
+    int SourceOffsetAtTop() const;
+    bool PlaceOfSource(int offset, SourcePlace& place);
+    // The link at a point of the panel, empty when none.
+    QString LinkAt(QPoint panelPoint);
+    // Scrolls when the rows top..top+height are not all in view, so that
+    // they stand a third of the way down.
+    void ScrollIntoView(int top, int height);
+    int ViewHeight() const { return PanelHeight(); }
+    // A thin bar in the left margin beside the rows top..bottom; a load
+    // removes it.
+    void SetSourceMark(int top, int bottom);
+    void ClearSourceMark() { SetSourceMark(0, -1); }
+    bool HasSourceMark() const { return markTop_ <= markBottom_; }
+    int SourceMarkTop() const { return markTop_; }
+    int SourceMarkBottom() const { return markBottom_; }
+
     // A form of the document asks to submit: OnFormSubmit is called later,
     // from the event queue, never inside the document's own mouse handling.
     void SubmitForm(const QString& action, const QString& method, const QStringList& results);
@@ -140,6 +162,11 @@ signals:
     // valid transparentColor names the picture's transparent colour.
     void OnBitmapRequest(const QString& source, QImage& image, QColor& transparentColor);
     void OnError(const QString& message);
+    // The view moved to another row y.
+    void OnScroll(int y);
+    // A click (clicks 1) or a double click (2) on the page that selected
+    // nothing; setting handled stops the viewer following a link there.
+    void OnPanelClick(QPoint panelPoint, Qt::KeyboardModifiers modifiers, int clicks, bool& handled);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -178,7 +205,9 @@ private:
     // The panel's mouse.
     void PanelMouseDown(Qt::MouseButton button, QPoint at);
     void PanelMouseMove(Qt::MouseButtons buttons, QPoint at);
-    void PanelMouseUp(Qt::MouseButton button, QPoint at);
+    void PanelMouseUp(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers = {});
+    void PanelDoubleClick(QPoint at, Qt::KeyboardModifiers modifiers);
+    void PaintSourceMark(QPainter& painter);
     void ExtendSelection(QPoint at);
     void AutoScrollStep();
     int DocX(int panelX) const { return panelX - HtmlDocument::Margin + hPos_; }
@@ -202,6 +231,9 @@ private:
     int selAnchor_ = -1;
     bool mouseDown_ = false;
     bool leftDown_ = false;
+    bool doubleClicked_ = false;   // the release after a double click is no click of its own
+    int markTop_ = 0;
+    int markBottom_ = -1;
     QPoint lastMouse_;
     bool processing_ = false;
     bool layingOut_ = false;

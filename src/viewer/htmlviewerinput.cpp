@@ -11,6 +11,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -60,6 +61,7 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
             QPainter image(&offscreen);
             image.translate(-clip.topLeft());
             document_.Paint(image, clip, hPos_, vPos_);
+            PaintSourceMark(image);
         }
         painter.drawImage(clip.topLeft(), offscreen);
         if (HasFormWidgets(document_.Doc))
@@ -215,7 +217,7 @@ void THTMLViewer::AutoScrollStep()
     RepaintPanel();
 }
 
-void THTMLViewer::PanelMouseUp(Qt::MouseButton button, QPoint at)
+void THTMLViewer::PanelMouseUp(Qt::MouseButton button, QPoint at, Qt::KeyboardModifiers modifiers)
 {
     if (button != Qt::LeftButton)
         return;
@@ -227,6 +229,12 @@ void THTMLViewer::PanelMouseUp(Qt::MouseButton button, QPoint at)
     // A click, or a drag that stayed on one character, over a link follows it.
     if (document_.Doc.SelEnd - document_.Doc.SelStart > 1)
         return;
+    if (!std::exchange(doubleClicked_, false)) {
+        bool handled = false;
+        emit OnPanelClick(at, modifiers, 1, handled);
+        if (handled)
+            return;
+    }
     TUrlTarget link;
     if (!document_.Doc.GetURL(measure_, DocX(at.x()), at.y() + vPos_, link) || !link.HasUrl())
         return;

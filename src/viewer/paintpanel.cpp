@@ -39,5 +39,12 @@ void TPaintPanel::mouseMoveEvent(QMouseEvent* event)
 
 void TPaintPanel::mouseReleaseEvent(QMouseEvent* event)
 {
-    viewer_->PanelMouseUp(event->button(), event->position().toPoint());
+    viewer_->PanelMouseUp(event->button(), event->position().toPoint(), event->modifiers());
+}
+
+void TPaintPanel::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    viewer_->PanelMouseDown(event->button(), event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        viewer_->PanelDoubleClick(event->position().toPoint(), event->modifiers());
 }

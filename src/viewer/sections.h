@@ -4,6 +4,7 @@
 #include "viewer/htmlsymbols.h"
 #include "viewer/lazyvector.h"
 #include "viewer/sectionbase.h"
+#include "viewer/sourcemap.h"
 
 #include <QString>
 #include <memory>
@@ -77,6 +78,7 @@ public:
     bool Plain = false;          // bulleted item without a bullet
     bool Anchored = false;       // a named anchor stands in it
     int FirstLineIndent = 0;     // left margin of the first line, for list markers
+    TextSource Source;           // where the text came from (not kept by the printing copy)
 
     virtual bool IsPreformatted() const { return false; }
     // The image or form control whose marker stands at pos, or null.

@@ -1,4 +1,4 @@
-// Model and layout dumps of the pages in data/ against the texts beside them,
+// Model, layout and source-map dumps of the pages in data/ against the texts beside them,
 // one test per page. KIVO_UPDATE_GOLDEN=1 writes the texts anew after a
 // deliberate change.
 #include "fakecanvas.h"
@@ -55,6 +55,7 @@ TEST_P(Golden, PageMatchesItsDumps)
     page.Layout(canvas, kWindowWidth);
     CheckGolden(base + QStringLiteral(".layout.txt"),
                 QStringLiteral("height %1 widest %2\n").arg(page.Height).arg(page.ScrollWidth) + DumpLayout(page.Doc));
+    CheckGolden(base + QStringLiteral(".source.txt"), DumpLayout(page.Doc, DumpSource::Yes));
 }
 
 std::string PageTestName(const ::testing::TestParamInfo<std::string>& info)

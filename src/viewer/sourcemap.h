@@ -1,0 +1,84 @@
+#pragma once
+
+#include <vector>
+
+class Canvas;
+class TCell;
+class TSection;
+
+// Source offsets are indexes into the text the document was parsed from
+// (UTF-16 code units; a page given as lines is those lines, each followed by
+// one line break). They are what an editor showing the same text needs to
+// find the character that made something on the screen, and back.
+
+// Where the characters of one section's text came from. Built while the text
+// is read, in reading order, so the runs rise in both index and source.
+class TextSource {
+public:
+    // One piece: Count characters from At came from Source up to SourceEnd.
+    // When the counts are equal they did so one for one; otherwise the piece
+    // is a single character that stands for more (a character reference, a
+    // run of blanks and line ends made one blank).
+    struct Run {
+        int At = 0;
+        int Count = 0;
+        int Source = 0;
+        int SourceEnd = 0;
+    };
+
+    // `count` characters from `at` came one for one from `source`.
+    void AddSpan(int at, int source, int count);
+    // The one character at `at` stands for source..sourceEnd.
+    void AddPacked(int at, int source, int sourceEnd);
+    // The runs of `token` (a piece read as one) for characters now at `at`,
+    // less the token's first `skip` characters, which were not kept.
+    void Append(const TextSource& token, int at, int skip);
+    void Clear() { runs_.clear(); }
+    bool Empty() const { return runs_.empty(); }
+    const std::vector<Run>& Runs() const { return runs_; }
+
+    // The source offset of a caret standing before the character at
+    // `index` (the text's length: after its last character); a character
+    // that stands for more answers with the start of what it stands for.
+    // Start when the text has no runs.
+    int SourceOf(int index) const;
+    // The source offset just after what the character at `index` came from.
+    int SourceEndOf(int index) const;
+    // The character index at which a caret at source offset `source` stands:
+    // exact when the offset lies within or just after a run. Otherwise -1,
+    // and laterIndex / laterSource name the first character made from later
+    // source (both -1 when there is none).
+    int IndexOf(int source, int& laterIndex, int& laterSource) const;
+
+    // Where the section began in the source; answers for a text with no runs
+    // of its own (the blank an empty preformatted line gets).
+    int Start = -1;
+
+private:
+    std::vector<Run> runs_;
+};
+
+// Where something made from the source stands in the laid-out document.
+struct SourcePlace {
+    const TSection* Section = nullptr;
+    int Index = 0;          // character index in the section's text
+    int Position = 0;       // document character position
+    int X = 0;              // from the document's left text edge
+    int Y = 0;              // top of the line
+    int Height = 0;         // height of the line
+    int BlockTop = 0;       // the section's flow range
+    int BlockBottom = 0;
+};
+
+// The source offset of what lies at (x, y) of the laid-out document (x from
+// the left text edge, y from the top): the caret place between characters,
+// a picture's or a form control's own start. -1 when nothing from the
+// source is there.
+int SourceOffsetAt(const TCell& document, Canvas& canvas, int x, int y);
+// The source offset of the first character on the screen at or below y,
+// for a view whose top is y. -1 for a document without text.
+int SourceOffsetAtY(const TCell& document, int y);
+// Where the caret place at a source offset is shown: exactly when the offset
+// lies in text that is shown, else at the next thing shown from later
+// source, else at the end of the last. False for a document without text.
+bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlace& place);
