@@ -3,6 +3,7 @@
 #include "app/sourceprinter.h"
 #include "common/isset.h"
 #include "common/runprogram.h"
+#include "common/settingsfolder.h"
 #include "common/striptags.h"
 #include "platform/busycursor.h"
 #include "platform/editcontrol.h"
@@ -16,7 +17,6 @@
 
 namespace {
 
-const QString kTemplateName = QStringLiteral("NORMAL.TXT");
 const QString kExportName = QStringLiteral("TMPFILE.TXT");
 const QString kSaveFilter = QStringLiteral("HTML files|*.htm|Text files|*.txt|All files|*.*");
 // The new document's caret goes to the empty line inside BODY.
@@ -76,7 +76,7 @@ void DocumentFiles::NewDocument()
     SetName(QString());
     editor_.SetText(QString());
     observer_.StatusTextChanged(QStringLiteral(" "));
-    const QString templatePath = QDir(programFolder_).filePath(kTemplateName);
+    const QString templatePath = TemplatePath(programFolder_);
     if (QFileInfo::exists(templatePath)) {
         const DecodedText decoded = LoadTextFile(templatePath);
         editor_.SetText(decoded.text);

@@ -16,7 +16,7 @@ struct PlatformServices {
     // Where it is missing, no DDE server is ever asked.
     DdeClient* dde = nullptr;
     // The program's own file and folder (the settings file and the
-    // template live beside it).
+    // template live beside it unless the program is installed).
     QString programFile;
     QString programFolder;
     std::function<QDateTime()> clock = [] { return QDateTime::currentDateTime(); };

@@ -1,5 +1,6 @@
 #include "app/settingsfile.h"
 
+#include "common/settingsfolder.h"
 #include "platform/profile.h"
 
 #include <QDir>
@@ -25,7 +26,7 @@ void KeepReadable(SettingsFont& font)
 
 QString SettingsPath(const QString& programFolder)
 {
-    return QDir(programFolder).filePath(QStringLiteral("KIVO.INI"));
+    return QDir(SettingsFolder(programFolder)).filePath(QStringLiteral("KIVO.INI"));
 }
 
 std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainSettings& current)

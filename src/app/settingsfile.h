@@ -10,7 +10,8 @@ class Profile;
 
 // The main window's options as the settings file keeps them.
 
-// The settings file: "KIVO.INI" in the program's folder.
+// The settings file: "KIVO.INI" in the settings folder (beside the program
+// unless it is installed).
 QString SettingsPath(const QString& programFolder);
 
 // Font sizes read from the file are kept within these, in points.

@@ -1,5 +1,7 @@
 #include "editing/usertaglibrary.h"
 
+#include "common/settingsfolder.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <algorithm>
@@ -41,7 +43,7 @@ bool LosesText(const QStringList& lines)
 
 QString UserTagLibraryPath(const QString& programFolder)
 {
-    return QDir(programFolder).filePath(QStringLiteral("usertags.lst"));
+    return QDir(SettingsFolder(programFolder)).filePath(QStringLiteral("usertags.lst"));
 }
 
 UserTagLibrary LoadUserTagLibrary(const QString& path)

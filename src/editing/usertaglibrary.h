@@ -5,7 +5,7 @@
 
 #include <QString>
 
-// The user's library of tag pairs, kept in "usertags.lst" beside the program:
+// The user's library of tag pairs, kept in "usertags.lst" in the settings folder:
 // one line per entry, each cell in grave accents, cells separated by commas.
 // Columns from the left: start text, end text, description.
 
