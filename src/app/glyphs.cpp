@@ -208,18 +208,17 @@ QIcon GlyphIcon(Glyph glyph)
 
 QIcon ProgramIcon()
 {
-    QPixmap pixmap(kSize, kSize);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(kInk, 1.5));
-    Page(painter, QRectF(5, 2, 22, 28));
-    QFont font = painter.font();
-    font.setBold(true);
-    font.setPixelSize(11);
-    painter.setFont(font);
-    painter.setPen(kBlue);
-    painter.drawText(QRectF(5, 8, 22, 20), Qt::AlignCenter, QStringLiteral("<K>"));
-    painter.end();
-    return QIcon(pixmap);
+    // The same drawing the desktop shows in its menu (the installed hicolor
+    // icons), so the window, the About box and the menu entry match.
+    // The pictures sit in a static library, whose resources are not
+    // registered unless asked for.
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(kivo);
+        return true;
+    }();
+    Q_UNUSED(registered);
+    QIcon icon;
+    for (const int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/kivo/icons/kivopro32-%1.png").arg(size), QSize(size, size));
+    return icon;
 }
