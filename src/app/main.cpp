@@ -1,6 +1,7 @@
 #include "app/aboutbox.h"
 #include "app/mainform.h"
 #include "app/services.h"
+#include "app/startoptions.h"
 #include "platform/commandwrapper.h"
 #include "platform/ddeclient.h"
 #include "platform/programstart.h"
@@ -11,7 +12,9 @@
 
 int main(int argc, char* argv[])
 {
+    AnswerHelpAndVersion(argc, argv);
     KivoApplication app(argc, argv);
+    const StartOptions options = ReadStartOptions();
     auto about = std::make_unique<TFM_Splash>();
     // The application's name, not a display name: Qt would append a display
     // name to every window's caption ("About - KivoPro32").
@@ -29,9 +32,9 @@ int main(int argc, char* argv[])
     services.programFile = QCoreApplication::applicationFilePath();
     services.programFolder = QCoreApplication::applicationDirPath();
 
-    // Only the first argument is used: the file to open.
-    QStringList arguments = QCoreApplication::arguments().mid(1, 1);
-    TFM_MainForm mainForm(services, arguments);
+    if (options.afterStart == AfterStart::Close)
+        CloseWhenStarted();
+    TFM_MainForm mainForm(services, options.arguments);
     prompts.SetParent(&mainForm);
     about.reset();
     mainForm.show();

@@ -47,12 +47,14 @@ int main(int argc, char* argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("kivorender"));
+    QGuiApplication::setApplicationVersion(QStringLiteral(KIVO_VERSION));
 
     QCommandLineParser cli;
     cli.setApplicationDescription(QStringLiteral(
         "Renders an HTML page with the KivoPro32 viewer, without a window.\n"
         "The width is that of the viewer window: text is laid out 20 pixels narrower."));
     cli.addHelpOption();
+    cli.addVersionOption();
     const QCommandLineOption dumpModel(QStringLiteral("dump-model"), QStringLiteral("Print the parsed document."),
                                        QStringLiteral("FILE"));
     const QCommandLineOption dumpLayout(QStringLiteral("dump-layout"), QStringLiteral("Print the laid-out document."),
