@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libvulkan-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation poppler-utils
+  desktop-file-utils appstream
 )
 
 missing=()
