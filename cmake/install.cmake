@@ -50,8 +50,14 @@ set(CPACK_PACKAGE_VENDOR "The KivoPro32 developers")
 set(CPACK_PACKAGE_CONTACT "${KIVO_PACKAGE_CONTACT}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "HTML source editor with its own preview")
-set(CPACK_PACKAGE_DESCRIPTION
-  "KivoPro32 edits the HTML source of one page as plain text and builds the page with commands that put markup into the text: headings, fonts, lists, links, pictures, tables, forms and a library of the user's own tag pairs. Its own viewer shows the page rendered. The package also holds kivorender, which renders a page to PNG or PDF from the command line.")
+set(CPACK_PACKAGE_DESCRIPTION [[
+KivoPro32 edits the HTML source of one page as plain text and builds the
+page with commands that put markup into the text: headings, fonts, lists,
+links, pictures, tables, forms and a library of the user's own tag pairs.
+Its own viewer shows the page rendered.
+
+The package also holds kivorender, which renders a page to PNG or PDF
+from the command line.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -16,22 +16,22 @@ const QString kTemplateName = QStringLiteral("NORMAL.TXT");
 #define KIVO_DATADIR_FROM_BINDIR "../share/kivopro32"
 #endif
 
-bool KeepsSettingsBeside(const QString& programFolder)
-{
-    const QFileInfo folder(programFolder);
-    if (!folder.isDir() || !folder.isWritable())
-        return false;
-    // The folder the program is installed into never holds settings, even
-    // for a user who may write there (root), so /usr/bin stays clean.
-    const QString installed = QStringLiteral(KIVO_INSTALLED_BINDIR);
-    return installed.isEmpty() || QDir(installed).canonicalPath() != folder.canonicalFilePath();
-}
-
 }  // namespace
 
-QString SettingsFolder(const QString& programFolder)
+FolderAccess ProgramFolderAccess(const QString& programFolder)
 {
-    if (KeepsSettingsBeside(programFolder))
+    const QFileInfo folder(programFolder);
+    if (!folder.exists())
+        return FolderAccess::Writable;
+    const QString installed = QStringLiteral(KIVO_INSTALLED_BINDIR);
+    if (!folder.isWritable() || (!installed.isEmpty() && QDir(installed).canonicalPath() == folder.canonicalFilePath()))
+        return FolderAccess::ReadOnly;
+    return FolderAccess::Writable;
+}
+
+QString SettingsFolder(const QString& programFolder, FolderAccess access)
+{
+    if (access == FolderAccess::Writable)
         return programFolder;
     const QString folder = QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
                                .filePath(QStringLiteral("kivopro32"));
@@ -41,11 +41,15 @@ QString SettingsFolder(const QString& programFolder)
     return folder;
 }
 
-QString TemplatePath(const QString& programFolder)
+QString SettingsFolder(const QString& programFolder)
 {
-    const QString folder = SettingsFolder(programFolder);
-    const QString own = QDir(folder).filePath(kTemplateName);
-    if (folder == programFolder || QFileInfo::exists(own))
+    return SettingsFolder(programFolder, ProgramFolderAccess(programFolder));
+}
+
+QString TemplatePath(const QString& programFolder, FolderAccess access)
+{
+    const QString own = QDir(SettingsFolder(programFolder, access)).filePath(kTemplateName);
+    if (access == FolderAccess::Writable || QFileInfo::exists(own))
         return own;
     const QString installed = QDir::cleanPath(QDir(programFolder).filePath(
         QStringLiteral(KIVO_DATADIR_FROM_BINDIR "/") + kTemplateName));
@@ -53,4 +57,9 @@ QString TemplatePath(const QString& programFolder)
         return installed;
     return QStandardPaths::locate(QStandardPaths::GenericDataLocation,
                                   QStringLiteral("kivopro32/") + kTemplateName);
+}
+
+QString TemplatePath(const QString& programFolder)
+{
+    return TemplatePath(programFolder, ProgramFolderAccess(programFolder));
 }

@@ -14,3 +14,13 @@ QString SettingsFolder(const QString& programFolder);
 // installed with the program. The file need not exist: without one a new
 // document is empty.
 QString TemplatePath(const QString& programFolder);
+
+// ReadOnly for an existing folder the user cannot write and for the folder
+// the program is installed into (even root keeps /usr/bin clean). A folder
+// that does not exist keeps the classic place, where a save then fails.
+enum class FolderAccess { Writable, ReadOnly };
+FolderAccess ProgramFolderAccess(const QString& programFolder);
+
+// The two above for a program folder whose access is given.
+QString SettingsFolder(const QString& programFolder, FolderAccess access);
+QString TemplatePath(const QString& programFolder, FolderAccess access);
