@@ -42,7 +42,7 @@ install(FILES ${CMAKE_SOURCE_DIR}/resources/icons/kivopro32.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps RENAME ${KIVO_APP_ID}.svg)
 install(FILES ${kivo_docs}/kivopro32.1.gz ${kivo_docs}/kivorender.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${kivo_docs}/changelog.Debian.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/kivopro32)
 
 # cpack -G DEB, from a Release build configured with -DCMAKE_INSTALL_PREFIX=/usr.
 set(CPACK_PACKAGE_NAME kivopro32)
