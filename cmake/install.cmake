@@ -69,6 +69,8 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://www.kivopro.com/)
 # dpkg-dev); the fonts the viewer's classic faces map to are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation")
+# A bare system has no proportional face for menus and dialogs otherwise.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core")
 include(CPack)
 
 if(KIVO_TESTS)
