@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config git
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libvulkan-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libtidy-dev
   fonts-liberation poppler-utils
   desktop-file-utils appstream
 )

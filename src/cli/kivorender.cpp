@@ -1,5 +1,6 @@
 // kivorender: the viewer without a window. Renders a page to PNG, prints it
-// to a PDF, or dumps the parsed document or its layout as text.
+// to a PDF, dumps the parsed document or its layout as text, or checks pages.
+#include "cli/checkcommand.h"
 #include "viewer/documentdump.h"
 #include "viewer/headlesshost.h"
 #include "viewer/htmldocument.h"
@@ -77,7 +78,12 @@ int main(int argc, char* argv[])
                                     QStringLiteral("N"), QStringLiteral("32000"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("PNG or PDF file to write."), QStringLiteral("FILE"));
     cli.addOptions({dumpModel, dumpLayout, withSource, render, print, paper, landscape, width, height, out});
+    const QCommandLineOption check(QStringLiteral("check"),
+                                   QStringLiteral("Check the pages named after the options for mistakes."));
+    cli.addOption(check);
     cli.process(app);
+    if (cli.isSet(check))
+        return RunCheckCommand(cli.positionalArguments());
 
     bool ok = false;
     const int windowWidth = cli.value(width).toInt(&ok);
