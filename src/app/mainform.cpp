@@ -104,6 +104,7 @@ void TFM_MainForm::WireCommands()
     WireImageCommands();
     WireBodyCommands();
     WireEditorViewCommands();
+    WireCheckCommands();
 }
 
 void TFM_MainForm::MarkCommandsNotBuilt()

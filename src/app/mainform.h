@@ -25,6 +25,8 @@ class QStackedWidget;
 class QTabBar;
 class QToolButton;
 class THTMLViewer;
+class ProblemsPanel;
+class QSplitter;
 struct MainSettings;
 class TFM_Replace;
 enum class FindRequest;
@@ -239,6 +241,16 @@ public:
     void MNU_SetBrowserClick();
     void BT_PullDownAppListClick();
 
+    // --- Page check (mainform_check.cpp) --------------------------------
+    QAction* MNU_CheckPage = nullptr;
+    QAction* MNU_ProblemsList = nullptr;
+    ProblemsPanel* PA_Problems = nullptr;
+    int ProblemsListHeight = 150;
+    void MNU_CheckPageClick();
+    void ShowProblemsList(bool shown);
+    void ReadProblemsListHeight();
+    void WriteProblemsListHeight();
+
     // --- Directory bar (mainform_dirbar.cpp) ----------------------------
     DirSlots DirBarSlots;
     // Start-up: the slots from the settings file, shown on the bar.
@@ -286,6 +298,7 @@ private:
     void WireDirectoryBarCommands();
     void WireToolCommands();
     void WireFormCommands();
+    void WireCheckCommands();
     // Colouring and line numbers of the editor (mainform_editorview.cpp).
     void WireEditorViewCommands();
     void ApplyEditorView();
@@ -313,4 +326,5 @@ private:
     HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;
+    QSplitter* problemsSplitter_ = nullptr;
 };

@@ -64,6 +64,7 @@ MainSettings TFM_MainForm::CurrentSettings() const
 
 void TFM_MainForm::LoadSettings()
 {
+    ReadProblemsListHeight();
     const std::optional<MainSettings> stored = ReadMainSettings(Profile(SettingsPath), CurrentSettings());
     if (!stored) {
         PlaceAtDesignSize(*this);
@@ -125,6 +126,7 @@ void TFM_MainForm::LoadSettings()
 void TFM_MainForm::SaveSettings()
 {
     WriteMainSettings(Profile(SettingsPath), CurrentSettings());
+    WriteProblemsListHeight();
 }
 
 void TFM_MainForm::ApplyWordWrap()
