@@ -237,7 +237,11 @@ void HtmlParser::AddTokenText()
     const int before = int(section_->Buff.size());
     section_->AddText(reader_->TokenText);
     const int kept = int(section_->Buff.size()) - before;
-    section_->Source.Append(reader_->TokenSource, before, int(reader_->TokenText.size()) - kept);
+    const int read = int(reader_->TokenText.size());
+    if (kept > read)   // a tab made blanks: they all stand for it
+        section_->Source.AddPacked(before, reader_->TokenStart, reader_->SourceAfterToken(), kept);
+    else
+        section_->Source.Append(reader_->TokenSource, before, read - kept);
 }
 
 void HtmlParser::MarkLastCharFromTag()

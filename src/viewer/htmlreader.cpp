@@ -35,6 +35,7 @@ HtmlReader::HtmlReader(QString source) : src_(std::move(source))
 
 char16_t HtmlReader::ReadChar()
 {
+    tabRead_ = false;
     for (;;) {
         chAt_ = i_;
         if (i_ >= n_)
@@ -50,6 +51,7 @@ char16_t HtmlReader::ReadChar()
                 ++i_;
             return '\r';
         case '\t':
+            tabRead_ = true;
             return ' ';
         case EofChar:
             i_ = n_;
@@ -175,6 +177,16 @@ void HtmlReader::ReadText()
             if (inPre_) {
                 if (c == '\r')
                     break;
+                if (tabRead_) {
+                    // A tab is a token of its own: the blanks it becomes all
+                    // stand for that one character of the source.
+                    if (TokenText.isEmpty()) {
+                        TokenSource.AddSpan(0, int(chAt_), 1);
+                        TokenText.append(QLatin1Char('\t'));
+                        Advance();
+                    }
+                    break;
+                }
                 TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
                 TokenText.append(QChar(c));
                 Advance();

@@ -6,8 +6,8 @@
 #include <QString>
 #include <QStringList>
 
-// The tokenizer: reads characters (line ends normalised, tabs as blanks,
-// comments removed) and turns them into symbols, text and attributes.
+// The tokenizer: reads characters (line ends normalised, tabs as blanks
+// except in preformatted text, comments removed) and turns them into symbols, text and attributes.
 // It owns its whole state, so any number of parses may run side by side.
 class HtmlReader {
 public:
@@ -58,6 +58,7 @@ private:
     char16_t ch_ = EofChar;
     qsizetype chAt_ = 0;   // source offset of ch_
     bool inPre_ = false;
+    bool tabRead_ = false;   // ch_ came from a tab (read as a blank)
     bool openComment_ = false;
     TAttributeList dropped_;
     QString name_;

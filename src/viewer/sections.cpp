@@ -216,7 +216,15 @@ std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* owner) const
 
 void TPreFormated::AddText(QStringView text)
 {
-    Buff.append(text);
+    // A tab moves on to the next multiple of eight columns, as in a terminal.
+    constexpr int kTabStop = 8;
+    qsizetype from = 0;
+    for (qsizetype tab = text.indexOf(QLatin1Char('\t')); tab >= 0; tab = text.indexOf(QLatin1Char('\t'), from)) {
+        Buff.append(text.mid(from, tab - from));
+        Buff.append(QString(kTabStop - Buff.size() % kTabStop, QLatin1Char(' ')));
+        from = tab + 1;
+    }
+    Buff.append(text.mid(from));
 }
 
 TUListItem::TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font)

@@ -34,12 +34,12 @@ void TextSource::AddSpan(int at, int source, int count)
     runs_.push_back(Run{at, count, source, source + count});
 }
 
-void TextSource::AddPacked(int at, int source, int sourceEnd)
+void TextSource::AddPacked(int at, int source, int sourceEnd, int count)
 {
-    if (sourceEnd - source == 1)
-        AddSpan(at, source, 1);
+    if (sourceEnd - source == count)
+        AddSpan(at, source, count);
     else
-        runs_.push_back(Run{at, 1, source, sourceEnd});
+        runs_.push_back(Run{at, count, source, sourceEnd});
 }
 
 void TextSource::Append(const TextSource& token, int at, int skip)

@@ -16,9 +16,10 @@ class TSection;
 class TextSource {
 public:
     // One piece: Count characters from At came from Source up to SourceEnd.
-    // When the counts are equal they did so one for one; otherwise the piece
-    // is a single character that stands for more (a character reference, a
-    // run of blanks and line ends made one blank).
+    // When the counts are equal they did so one for one; otherwise the
+    // piece's characters stand together for all of it (a character
+    // reference, a run of blanks and line ends made one blank, a tab made
+    // blanks up to the next tab stop).
     struct Run {
         int At = 0;
         int Count = 0;
@@ -28,8 +29,8 @@ public:
 
     // `count` characters from `at` came one for one from `source`.
     void AddSpan(int at, int source, int count);
-    // The one character at `at` stands for source..sourceEnd.
-    void AddPacked(int at, int source, int sourceEnd);
+    // The `count` characters at `at` stand together for source..sourceEnd.
+    void AddPacked(int at, int source, int sourceEnd, int count = 1);
     // The runs of `token` (a piece read as one) for characters now at `at`,
     // less the token's first `skip` characters, which were not kept.
     void Append(const TextSource& token, int at, int skip);

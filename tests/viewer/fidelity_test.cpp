@@ -255,6 +255,24 @@ TEST(PhraseTags, LeftOpenEndWithTheBlockThatHoldsThem)
     EXPECT_EQ(FontOf(r, "base").NominalSize, 12);
 }
 
+TEST(Preformatted, TabsGoOnToTheNextMultipleOfEightColumns)
+{
+    LaidOutPage p("<PRE>a\tb\n1234567\tc\n\tindented\n12345678\tx&lt;\ty</PRE>a\tb");
+    std::vector<QString> lines;
+    for (int i = 0; i < p.Doc().Count(); ++i)
+        if (auto* s = dynamic_cast<TPreFormated*>(p.Doc()[i]))
+            lines.push_back(s->Buff);
+    EXPECT_EQ(lines, (std::vector<QString>{"a       b", "1234567 c", "        indented",
+                                           "12345678        x<      y"}));
+    EXPECT_TRUE(p.SectionWith("a b"));   // outside PRE a tab is a blank
+    // The blanks all stand for the tab in the source, which follows "<PRE>a".
+    const TextSource& source = p.SectionWith("a       b")->Source;
+    EXPECT_EQ(source.SourceOf(1), 6);
+    EXPECT_EQ(source.SourceOf(7), 6);
+    EXPECT_EQ(source.SourceOf(8), 7);
+    EXPECT_EQ(source.SourceEndOf(7), 7);
+}
+
 TEST(Render, StopsAtTheHeightAsked)
 {
     QString tall;

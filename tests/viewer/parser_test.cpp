@@ -88,7 +88,7 @@ TEST(Reader, LineEndsTabsAndBlankRuns)
     for (TSection* s : pre.Texts(pre.page.Doc))
         if (dynamic_cast<TPreFormated*>(s))
             lines.push_back(s->Buff);
-    EXPECT_EQ(lines, (std::vector<QString>{"a", "b", "c", "d", "e f  g"}));
+    EXPECT_EQ(lines, (std::vector<QString>{"a", "b", "c", "d", "e       f  g"}));   // a tab to column 8
 }
 
 TEST(Reader, CommentsAreRemovedEverywhere)
