@@ -46,6 +46,9 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
 {
     int number = 1;
     bool plain = false;
+    // What a DL holds before its first term or description stands at the
+    // list's own margin; its descriptions are the indented part.
+    int contentLevel = opener == S::DLSy ? level - 1 : level;
     const TAttributeList& attrs = reader_->Attributes;
     if (opener == S::OLSy) {
         if (const TAttribute* a = attrs.Find(S::StartSy))
@@ -73,7 +76,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             return;
         case S::HRSy:
             CloseSection();
-            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs, level));
+            cell_->Add(std::make_unique<THorzLine>(&doc_, attrs, contentLevel));
             Next();
             continue;
         case S::OLSy: case S::ULSy: case S::DirSy: case S::MenuSy: case S::DLSy: case S::BlockQuoteSy:
@@ -89,6 +92,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             CloseSection();
             EndPhrases();
             marker_ = PendingMarker();
+            contentLevel = level;
             subSuper_ = SubSuperState::None;
             if (opener == S::OLSy) {
                 section_ = std::make_unique<TOListItem>(&doc_, level, align_, link_, EffectiveFont(), number++);
@@ -107,6 +111,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             CloseSection();
             EndPhrases();
             marker_ = PendingMarker();
+            contentLevel = level;
             subSuper_ = SubSuperState::None;
             section_ = std::make_unique<TDListItem>(&doc_, sym_ == S::DTSy ? level - 1 : level, align_, link_,
                                                     EffectiveFont());
@@ -114,7 +119,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             continue;
         case S::TableSy:
             CloseSection();
-            DoTable(level);
+            DoTable(contentLevel);
             continue;
         default:
             break;
@@ -128,7 +133,7 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             leave();
             return;
         }
-        if (!DoCommon(level))
+        if (!DoCommon(contentLevel))
             Next();
     }
 }

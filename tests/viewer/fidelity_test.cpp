@@ -273,6 +273,20 @@ TEST(Preformatted, TabsGoOnToTheNextMultipleOfEightColumns)
     EXPECT_EQ(source.SourceEndOf(7), 7);
 }
 
+TEST(DefinitionLists, WhatComesBeforeTheFirstTermStandsAtTheListsMargin)
+{
+    LaidOutPage p("<DL><H3>General options</H3><DT>-B<DD>text</DL>"
+                  "<UL><LI>item<DL><P>inner<DT>term<DD>desc</DL></UL>");
+    auto indentOf = [&](const char* word) { return p.SectionWith(QString::fromLatin1(word))->Lines[0].LineIndent; };
+    const int step = IndentManager::ListIndent;
+    EXPECT_EQ(indentOf("General options"), 0);
+    EXPECT_EQ(indentOf("-B"), 0);
+    EXPECT_EQ(indentOf("text"), step);
+    EXPECT_EQ(indentOf("inner"), step);
+    EXPECT_EQ(indentOf("term"), step);
+    EXPECT_EQ(indentOf("desc"), 2 * step);
+}
+
 TEST(Render, StopsAtTheHeightAsked)
 {
     QString tall;
