@@ -86,6 +86,7 @@ void HtmlParser::Run(QString text)
     marker_ = PendingMarker();
     phrases_.clear();
     phraseBase_ = 0;
+    quoteDepth_ = 0;
     phrasesEnded_.fill(0);
     Title.clear();
     Base.clear();
@@ -607,6 +608,9 @@ bool HtmlParser::DoCommon(int level)
     case S::MapSy:
         DoMap();
         return true;
+    case S::QSy: case S::QEndSy:
+        DoQuote(level);
+        return true;
     default:
         return false;
     }
@@ -636,6 +640,24 @@ void HtmlParser::DoParagraph(int level)
     align_ = align;
     StartSection(level);
     align_ = saved;
+}
+
+void HtmlParser::DoQuote(int level)
+{
+    const bool opening = sym_ == S::QSy;
+    if (opening || quoteDepth_ > 0) {
+        if (!opening)
+            --quoteDepth_;
+        const bool inner = quoteDepth_ > 0;
+        static constexpr char16_t kMarks[2][2] = {{u'\u201C', u'\u201D'}, {u'\u2018', u'\u2019'}};
+        EnsureSection(level);
+        section_->AddText(QStringView(&kMarks[inner][opening ? 0 : 1], 1));
+        // No character of the page made the mark: it stands for its tag.
+        MarkLastCharFromTag();
+        if (opening)
+            ++quoteDepth_;
+    }
+    Next();
 }
 
 void HtmlParser::DoBreak(int level)

@@ -64,6 +64,8 @@ private:
     void DoMap();
     void DoParagraph(int level);
     void DoBreak(int level);
+    // Q: quotation marks around its text, single ones inside another Q.
+    void DoQuote(int level);
     void DoFontChange();
     void DoSizeStep(bool bigger);
     void OpenPhrase();
@@ -134,4 +136,5 @@ private:
     size_t phraseBase_ = 0;   // the first phrase of the innermost list or cell
     // Per phrase tag: how many a block end closed, whose end tags are still to come.
     std::array<int, 7> phrasesEnded_{};
+    int quoteDepth_ = 0;   // open Q tags
 };

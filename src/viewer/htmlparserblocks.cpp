@@ -195,7 +195,7 @@ void HtmlParser::DoPre(int level)
         case S::BEndSy: case S::StrongEndSy: case S::IEndSy: case S::EmEndSy: case S::CiteEndSy:
         case S::VarEndSy: case S::UEndSy: case S::ImageSy: case S::ASy: case S::AEndSy: case S::InputSy:
         case S::SelectSy: case S::TextAreaSy: case S::FormSy: case S::FormEndSy: case S::FontSy:
-        case S::BaseFontSy: case S::FontEndSy: case S::MapSy:
+        case S::BaseFontSy: case S::FontEndSy: case S::MapSy: case S::QSy: case S::QEndSy:
             DoCommon(level);
             if (!section_)
                 startLine();

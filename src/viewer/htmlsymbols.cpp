@@ -14,7 +14,7 @@ struct Named {
 };
 
 // Tags that have an end symbol, in the order of their symbols.
-constexpr std::array<Named, 45> kPairedTags{{
+constexpr std::array<Named, 46> kPairedTags{{
     {"HTML", S::HtmlSy}, {"TITLE", S::TitleSy}, {"BODY", S::BodySy}, {"HEAD", S::HeadSy},
     {"B", S::BSy}, {"I", S::ISy}, {"H", S::HeadingSy}, {"EM", S::EmSy}, {"STRONG", S::StrongSy},
     {"U", S::USy}, {"CITE", S::CiteSy}, {"VAR", S::VarSy}, {"TT", S::TTSy}, {"CODE", S::CodeSy},
@@ -26,7 +26,7 @@ constexpr std::array<Named, 45> kPairedTags{{
     {"OPTION", S::OptionSy}, {"FONT", S::FontSy}, {"SUB", S::SubSy}, {"SUP", S::SupSy},
     {"BIG", S::BigSy}, {"SMALL", S::SmallSy}, {"P", S::PSy}, {"MAP", S::MapSy},
     {"FRAMESET", S::FrameSetSy}, {"NOFRAMES", S::NoFramesSy}, {"DIV", S::DivSy},
-    {"DFN", S::DfnSy},
+    {"DFN", S::DfnSy}, {"Q", S::QSy},
 }};
 
 constexpr std::array<Named, 14> kSingleTags{{

@@ -287,6 +287,21 @@ TEST(DefinitionLists, WhatComesBeforeTheFirstTermStandsAtTheListsMargin)
     EXPECT_EQ(indentOf("desc"), 2 * step);
 }
 
+TEST(Quotations, QDrawsMarksAroundItsTextSingleOnesInside)
+{
+    EXPECT_EQ(AllText("<P>using <Q>message mode</Q>."), QStringLiteral(u"using \u201Cmessage mode\u201D.|"));
+    EXPECT_EQ(AllText("<Q>a <Q>b</Q> c</Q></Q>d<PRE><Q>p</Q></PRE>"),
+              QStringLiteral(u"\u201Ca \u2018b\u2019 c\u201Dd|\u201Cp\u201D|"));
+    // In the source each mark stands for its tag: "<Q>" at 9, "</Q>" at 16.
+    LaidOutPage p("<P>using <Q>mode</Q>.");
+    const TextSource& source = p.SectionWith("mode")->Source;
+    EXPECT_EQ(source.SourceOf(6), 9);
+    EXPECT_EQ(source.SourceEndOf(6), 12);
+    EXPECT_EQ(source.SourceOf(7), 12);
+    EXPECT_EQ(source.SourceOf(11), 16);
+    EXPECT_EQ(source.SourceEndOf(11), 20);
+}
+
 TEST(Render, StopsAtTheHeightAsked)
 {
     QString tall;
