@@ -9,6 +9,8 @@
 #include "viewer/sectionlist.h"
 #include "viewer/sections.h"
 
+#include <optional>
+
 namespace {
 
 using S = TagSymbol;
@@ -226,6 +228,19 @@ void HtmlParser::DoTable(int level)
     bool rowAlignGiven = false;
     VAlign rowVAlign = VAlign::Middle;
     bool firstRow = true;
+    // A COLGROUP without COLs stands for its SPAN columns of its WIDTH; with
+    // COLs, they name the columns and take its WIDTH when they give none.
+    struct ColumnGroup {
+        bool open = false;
+        int span = 1;
+        std::optional<TAttribute> width;
+        bool hasCols = false;
+    } group;
+    auto endGroup = [&] {
+        if (group.open && !group.hasCols)
+            table->AddColumns(group.span, group.width ? &*group.width : nullptr);
+        group = ColumnGroup();
+    };
 
     auto parseCell = [&](TCell* cell, TextAlign align) {
         cell_ = cell;
@@ -243,6 +258,7 @@ void HtmlParser::DoTable(int level)
     while (sym_ != S::TableEndSy && sym_ != S::EofSy) {
         switch (sym_) {
         case S::TRSy: {
+            endGroup();
             const TAttributeList& attrs = reader_->Attributes;
             if (!firstRow || table->Rows.empty())
                 table->AddRow();
@@ -260,6 +276,7 @@ void HtmlParser::DoTable(int level)
             break;
         }
         case S::TDSy: case S::THSy: {
+            endGroup();
             const bool header = sym_ == S::THSy;
             const TAttributeList& attrs = reader_->Attributes;
             if (table->Rows.empty()) {
@@ -278,7 +295,34 @@ void HtmlParser::DoTable(int level)
         case S::TDEndSy: case S::THEndSy: case S::CaptionEndSy:
             Next();
             break;
+        case S::ColGroupSy: {
+            endGroup();
+            const TAttributeList& attrs = reader_->Attributes;
+            group.open = true;
+            if (const TAttribute* a = attrs.Find(S::SpanSy))
+                group.span = std::max(1, a->Value);
+            if (const TAttribute* a = attrs.Find(S::WidthSy))
+                group.width = *a;
+            Next();
+            break;
+        }
+        case S::ColGroupEndSy:
+            endGroup();
+            Next();
+            break;
+        case S::ColSy: {
+            const TAttributeList& attrs = reader_->Attributes;
+            const TAttribute* width = attrs.Find(S::WidthSy);
+            if (!width && group.width)
+                width = &*group.width;
+            const TAttribute* span = attrs.Find(S::SpanSy);
+            table->AddColumns(span ? span->Value : 1, width);
+            group.hasCols = group.open;
+            Next();
+            break;
+        }
         case S::CaptionSy: {
+            endGroup();
             if (const TAttribute* a = reader_->Attributes.Find(S::AlignSy))
                 table->TopCaption = a->Name.compare(QLatin1String("bottom"), Qt::CaseInsensitive) != 0;
             Next();
@@ -302,6 +346,7 @@ void HtmlParser::DoTable(int level)
             break;
         }
     }
+    endGroup();
     if (sym_ == S::TableEndSy)
         Next();
     --tableDepth_;

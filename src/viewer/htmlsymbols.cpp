@@ -14,7 +14,7 @@ struct Named {
 };
 
 // Tags that have an end symbol, in the order of their symbols.
-constexpr std::array<Named, 46> kPairedTags{{
+constexpr std::array<Named, 47> kPairedTags{{
     {"HTML", S::HtmlSy}, {"TITLE", S::TitleSy}, {"BODY", S::BodySy}, {"HEAD", S::HeadSy},
     {"B", S::BSy}, {"I", S::ISy}, {"H", S::HeadingSy}, {"EM", S::EmSy}, {"STRONG", S::StrongSy},
     {"U", S::USy}, {"CITE", S::CiteSy}, {"VAR", S::VarSy}, {"TT", S::TTSy}, {"CODE", S::CodeSy},
@@ -26,17 +26,17 @@ constexpr std::array<Named, 46> kPairedTags{{
     {"OPTION", S::OptionSy}, {"FONT", S::FontSy}, {"SUB", S::SubSy}, {"SUP", S::SupSy},
     {"BIG", S::BigSy}, {"SMALL", S::SmallSy}, {"P", S::PSy}, {"MAP", S::MapSy},
     {"FRAMESET", S::FrameSetSy}, {"NOFRAMES", S::NoFramesSy}, {"DIV", S::DivSy},
-    {"DFN", S::DfnSy}, {"Q", S::QSy},
+    {"DFN", S::DfnSy}, {"Q", S::QSy}, {"COLGROUP", S::ColGroupSy},
 }};
 
-constexpr std::array<Named, 14> kSingleTags{{
+constexpr std::array<Named, 15> kSingleTags{{
     {"LI", S::LISy}, {"BR", S::BRSy}, {"HR", S::HRSy}, {"DD", S::DDSy}, {"DT", S::DTSy},
     {"IMG", S::ImageSy}, {"BASE", S::BaseSy}, {"TR", S::TRSy}, {"BUTTON", S::ButtonSy},
     {"INPUT", S::InputSy}, {"SELECTED", S::SelectedSy}, {"BASEFONT", S::BaseFontSy},
-    {"AREA", S::AreaSy}, {"FRAME", S::FrameSy},
+    {"AREA", S::AreaSy}, {"FRAME", S::FrameSy}, {"COL", S::ColSy},
 }};
 
-constexpr std::array<Named, 47> kAttributes{{
+constexpr std::array<Named, 48> kAttributes{{
     {"HREF", S::HrefSy}, {"NAME", S::NameSy}, {"SRC", S::SrcSy}, {"ALT", S::AltSy},
     {"ALIGN", S::AlignSy}, {"TEXT", S::TextSy}, {"BGCOLOR", S::BGColorSy}, {"LINK", S::LinkSy},
     {"BACKGROUND", S::BackgroundSy}, {"COLSPAN", S::ColSpanSy}, {"ROWSPAN", S::RowSpanSy},
@@ -51,6 +51,7 @@ constexpr std::array<Named, 47> kAttributes{{
     {"SHAPE", S::ShapeSy}, {"COORDS", S::CoordsSy}, {"NOHREF", S::NoHrefSy},
     {"HEIGHT", S::HeightSy}, {"PLAIN", S::PlainSy}, {"TARGET", S::TargetSy},
     {"NORESIZE", S::NoResizeSy}, {"SCROLLING", S::ScrollingSy}, {"NOSHADE", S::NoShadeSy},
+    {"SPAN", S::SpanSy},
 }};
 
 // The Latin-1 names from 192 on, one per code; 215 and 247 have none.
@@ -165,6 +166,7 @@ bool TagStoresAttributes(TagSymbol sym)
     case S::TRSy: case S::THSy: case S::CaptionSy: case S::InputSy: case S::FormSy:
     case S::TextAreaSy: case S::SelectSy: case S::OptionSy: case S::FontSy: case S::BaseFontSy:
     case S::MapSy: case S::AreaSy: case S::FrameSetSy: case S::FrameSy: case S::DivSy:
+    case S::ColGroupSy: case S::ColSy:
         return true;
     default:
         return false;
@@ -178,7 +180,7 @@ const char* SymbolName(TagSymbol sym)
         return kPairedTags[size_t(s - int(S::HtmlSy))].name;
     if (s >= int(S::HtmlEndSy) && s < int(S::LISy))
         return kPairedTags[size_t(s - int(S::HtmlEndSy))].name;
-    if (s >= int(S::LISy) && s <= int(S::FrameSy))
+    if (s >= int(S::LISy) && s <= int(S::ColSy))
         return kSingleTags[size_t(s - int(S::LISy))].name;
     for (const Named& n : kAttributes)
         if (n.sym == sym)

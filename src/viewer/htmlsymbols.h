@@ -14,22 +14,22 @@ enum class TagSymbol : unsigned char {
     HtmlSy, TitleSy, BodySy, HeadSy, BSy, ISy, HeadingSy, EmSy, StrongSy, USy, CiteSy, VarSy,
     TTSy, CodeSy, KbdSy, SampSy, OLSy, ULSy, DirSy, MenuSy, DLSy, ASy, AddressSy, BlockQuoteSy,
     PreSy, CenterSy, TableSy, TDSy, THSy, CaptionSy, FormSy, TextAreaSy, SelectSy, OptionSy,
-    FontSy, SubSy, SupSy, BigSy, SmallSy, PSy, MapSy, FrameSetSy, NoFramesSy, DivSy, DfnSy, QSy,
+    FontSy, SubSy, SupSy, BigSy, SmallSy, PSy, MapSy, FrameSetSy, NoFramesSy, DivSy, DfnSy, QSy, ColGroupSy,
     HtmlEndSy, TitleEndSy, BodyEndSy, HeadEndSy, BEndSy, IEndSy, HeadingEndSy, EmEndSy,
     StrongEndSy, UEndSy, CiteEndSy, VarEndSy, TTEndSy, CodeEndSy, KbdEndSy, SampEndSy,
     OLEndSy, ULEndSy, DirEndSy, MenuEndSy, DLEndSy, AEndSy, AddressEndSy, BlockQuoteEndSy,
     PreEndSy, CenterEndSy, TableEndSy, TDEndSy, THEndSy, CaptionEndSy, FormEndSy,
     TextAreaEndSy, SelectEndSy, OptionEndSy, FontEndSy, SubEndSy, SupEndSy, BigEndSy,
-    SmallEndSy, PEndSy, MapEndSy, FrameSetEndSy, NoFramesEndSy, DivEndSy, DfnEndSy, QEndSy,
+    SmallEndSy, PEndSy, MapEndSy, FrameSetEndSy, NoFramesEndSy, DivEndSy, DfnEndSy, QEndSy, ColGroupEndSy,
     // Tags without an end symbol.
     LISy, BRSy, HRSy, DDSy, DTSy, ImageSy, BaseSy, TRSy, ButtonSy, InputSy, SelectedSy,
-    BaseFontSy, AreaSy, FrameSy,
+    BaseFontSy, AreaSy, FrameSy, ColSy,
     // Attributes (TEXT is TextSy, SELECTED is SelectedSy).
     HrefSy, NameSy, SrcSy, AltSy, AlignSy, BGColorSy, LinkSy, BackgroundSy, ColSpanSy,
     RowSpanSy, BorderSy, CellPaddingSy, CellSpacingSy, VAlignSy, WidthSy, StartSy, ValueSy,
     TypeSy, CheckBoxSy, RadioSy, MethodSy, ActionSy, CheckedSy, SizeSy, MaxLengthSy, ColsSy,
     RowsSy, MultipleSy, FaceSy, ColorSy, TranspSy, ClearSy, IsMapSy, BorderColorSy, UseMapSy,
-    ShapeSy, CoordsSy, NoHrefSy, HeightSy, PlainSy, TargetSy, NoResizeSy, ScrollingSy, NoShadeSy,
+    ShapeSy, CoordsSy, NoHrefSy, HeightSy, PlainSy, TargetSy, NoResizeSy, ScrollingSy, NoShadeSy, SpanSy,
     SymbolCount
 };
 

@@ -98,6 +98,7 @@ ThtmlTable::ThtmlTable(TSectionList* owner, const ThtmlTable& other)
       Indent(other.Indent), BodyIndent(other.BodyIndent), TopCaptionHeight(other.TopCaptionHeight),
       BodyHeight(other.BodyHeight), DrawX(other.DrawX), DrawY(other.DrawY), RowHeights(other.RowHeights)
 {
+    ColumnWidths = other.ColumnWidths;
     for (const TCellList& row : other.Rows) {
         TCellList copy;
         for (const auto& cell : row)
@@ -117,6 +118,23 @@ TCellObj* ThtmlTable::AddCell(std::unique_ptr<TCellObj> cell)
         AddRow();
     Rows.back().push_back(std::move(cell));
     return Rows.back().back().get();
+}
+
+void ThtmlTable::AddColumns(int span, const TAttribute* width)
+{
+    WidthValue value;
+    if (width)
+        if (const auto given = ReadWidth(*width, WidthRule::Column))
+            value = *given;
+    // Columns beyond the most a table may have are never reached.
+    const int count = std::min(std::max(span, 1), MaxCols + 1 - int(ColumnWidths.size()));
+    if (count > 0)
+        ColumnWidths.insert(ColumnWidths.end(), size_t(count), value);
+}
+
+const WidthValue* ThtmlTable::ColumnWidth(int c) const
+{
+    return c < int(ColumnWidths.size()) ? &ColumnWidths[size_t(c)] : nullptr;
 }
 
 void ThtmlTable::UpdateFonts()

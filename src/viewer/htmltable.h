@@ -3,6 +3,7 @@
 #include "viewer/cell.h"
 #include "viewer/htmlsymbols.h"
 #include "viewer/sectionbase.h"
+#include "viewer/widthattribute.h"
 
 #include <QColor>
 #include <memory>
@@ -45,6 +46,8 @@ public:
 
     void AddRow() { Rows.emplace_back(); }
     TCellObj* AddCell(std::unique_ptr<TCellObj> cell);
+    // COL or COLGROUP: the next span columns take this WIDTH (none when null).
+    void AddColumns(int span, const TAttribute* width);
 
     int DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs) override;
     int Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x, int y) override;
@@ -58,6 +61,8 @@ public:
     void ShiftBy(int dy, int dcurs) override;
 
     std::vector<TCellList> Rows;
+    // By column, from COL and COLGROUP; a width counts as a cell's WIDTH there.
+    std::vector<WidthValue> ColumnWidths;
     std::unique_ptr<TCellObj> Caption;
     int ListLevel = 0;   // the list level the table stands at (0 outside lists)
     bool TopCaption = true;
@@ -105,6 +110,8 @@ private:
     void GetAbsoluteWidths(int width);
     // Cells are measured span by span, narrowest first, up to this span.
     int WidestColSpan() const;
+    // The COL width of column c, or none.
+    const WidthValue* ColumnWidth(int c) const;
     void GetWidths(Canvas& canvas, int width);
     // Calls f(cell, content x) for the top caption, the cells row by row and
     // the bottom caption: the order character positions run in. Stops when f

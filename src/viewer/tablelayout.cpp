@@ -48,7 +48,6 @@ void ThtmlTable::Prepare()
                 anyPercent = anyPercent || cell->SpecWidthPercent;
                 anyWidth = anyWidth || cell->SpecWidth > 0;
             }
-    AbsoluteWidths = !anyPercent && anyWidth;
     // Row spans reach no further than the last row; the rows below get fillers.
     for (size_t r = 0; r < Rows.size(); ++r) {
         for (size_t c = 0; c < Rows[r].size(); ++c) {
@@ -70,6 +69,13 @@ void ThtmlTable::Prepare()
         NumCols = std::max(NumCols, int(row.size()));
     if (NumCols > MaxCols)
         throw EProcessError(QStringLiteral("Table has too many Columns"));
+    for (int c = 0; c < NumCols; ++c) {
+        if (const WidthValue* column = ColumnWidth(c)) {
+            anyPercent = anyPercent || column->Percent;
+            anyWidth = anyWidth || (!column->Percent && !column->Relative && column->Value > 0);
+        }
+    }
+    AbsoluteWidths = !anyPercent && anyWidth;
     Initialized = true;
 }
 
@@ -89,6 +95,10 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
     mins.assign(size_t(NumCols), 0);
     maxs.assign(size_t(NumCols), 0);
     Percents.assign(size_t(NumCols), 0);
+    // A column's WIDTH is read as a cell's is in this mode.
+    for (int c = 0; c < NumCols; ++c)
+        if (const WidthValue* column = ColumnWidth(c); column && !column->Relative)
+            Percents[size_t(c)] = column->Value;
     const int maxSpan = WidestColSpan();
     for (int span = 1; span <= maxSpan; ++span) {
         for (const TCellList& row : Rows) {
@@ -146,6 +156,16 @@ void ThtmlTable::GetMinMax(Canvas& canvas, std::vector<int>& mins, std::vector<i
             }
         }
     }
+    // Relative columns share what the percentages leave, by their shares.
+    int shares = 0;
+    const int given = std::accumulate(Percents.begin(), Percents.end(), 0);
+    for (int c = 0; c < NumCols; ++c)
+        if (const WidthValue* column = ColumnWidth(c); column && column->Relative && Percents[size_t(c)] == 0)
+            shares += column->Value;
+    if (shares > 0 && given < 100)
+        for (int c = 0; c < NumCols; ++c)
+            if (const WidthValue* column = ColumnWidth(c); column && column->Relative && Percents[size_t(c)] == 0)
+                Percents[size_t(c)] = (100 - given) * column->Value / shares;
     cachedMins_ = mins;
     cachedMaxs_ = maxs;
     cachedPercents_ = Percents;
@@ -164,6 +184,9 @@ int ThtmlTable::WidestColSpan() const
 void ThtmlTable::GetAbsoluteWidths(int width)
 {
     Widths.assign(size_t(NumCols), 0);
+    for (int c = 0; c < NumCols; ++c)
+        if (const WidthValue* column = ColumnWidth(c); column && !column->Percent && !column->Relative)
+            Widths[size_t(c)] = column->Value;
     const int maxSpan = WidestColSpan();
     for (int span = 1; span <= maxSpan; ++span) {
         for (const TCellList& row : Rows) {
@@ -197,16 +220,21 @@ void ThtmlTable::GetAbsoluteWidths(int width)
             }
         }
     }
-    int total = 0, unset = 0;
-    for (int w : Widths) {
-        total += w;
-        if (w == 0)
-            ++unset;
+    // Columns without a width share the rest: one share each, or a relative
+    // column's own number of shares.
+    auto sharesOf = [this](int c) {
+        const WidthValue* column = ColumnWidth(c);
+        return column && column->Relative ? column->Value : 1;
+    };
+    int total = 0, shares = 0;
+    for (int c = 0; c < NumCols; ++c) {
+        total += Widths[size_t(c)];
+        if (Widths[size_t(c)] == 0)
+            shares += sharesOf(c);
     }
-    if (unset > 0)
-        for (int& w : Widths)
-            if (w == 0)
-                w = std::max(40, (width - total) / unset);
+    for (int c = 0; c < NumCols; ++c)
+        if (Widths[size_t(c)] == 0)
+            Widths[size_t(c)] = std::max(40, shares > 0 ? int(qint64(width - total) * sharesOf(c) / shares) : 0);
 }
 
 void ThtmlTable::GetWidths(Canvas& canvas, int width)

@@ -8,6 +8,7 @@ struct TAttribute;
 struct WidthValue {
     int Value = 0;
     bool Percent = false;
+    bool Relative = false;   // n* of a column: a share of the room the others leave
 };
 
 // What each element does with a width out of its range.
@@ -19,6 +20,8 @@ enum class WidthRule {
     Table,
     // A rule: a width of 0 or less, or over 100%, is not taken at all.
     HorizontalRule,
+    // A table column: as a cell, and "n*" (or "*", one share) is relative.
+    Column,
 };
 
 // The width the attribute gives under the rule; none when the rule ignores it.

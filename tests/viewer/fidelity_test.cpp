@@ -287,6 +287,26 @@ TEST(DefinitionLists, WhatComesBeforeTheFirstTermStandsAtTheListsMargin)
     EXPECT_EQ(indentOf("desc"), 2 * step);
 }
 
+TEST(TableColumns, ColAndColgroupWidthsCountAsCellWidths)
+{
+    // 400 pixels of text; the default spacing of 3 leaves 397 for the columns.
+    LaidOutPage percent("<TABLE BORDER=1 WIDTH=100%><COLGROUP><COL WIDTH=20%><COL WIDTH=20%><COL WIDTH=60%>"
+                        "</COLGROUP><TR><TD>A<TD>B<TD>C</TABLE>");
+    EXPECT_EQ(FirstTable(percent)->Widths, (std::vector<int>{79, 79, 238}));
+    // A group's SPAN without COLs; COLs taking their group's WIDTH.
+    LaidOutPage pixels("<TABLE><COLGROUP SPAN=2 WIDTH=100></COLGROUP><COLGROUP WIDTH=60><COL><COL WIDTH=30>"
+                       "</COLGROUP><TR><TD>a<TD>b<TD>c<TD>d</TABLE>");
+    EXPECT_EQ(FirstTable(pixels)->Widths, (std::vector<int>{100, 100, 60, 30}));
+    // Shares divide what the others leave, in pixels and in percent.
+    LaidOutPage shares("<TABLE WIDTH=403><COL WIDTH=100><COL WIDTH=1*><COL WIDTH=\"3*\"><TR><TD>a<TD>b<TD>c</TABLE>");
+    EXPECT_EQ(FirstTable(shares)->Widths, (std::vector<int>{100, 75, 225}));
+    LaidOutPage mixed("<TABLE WIDTH=100%><COL WIDTH=*><COL WIDTH=20%><COL WIDTH=3*><TR><TD>a<TD>b<TD>c</TABLE>");
+    EXPECT_EQ(FirstTable(mixed)->Widths, (std::vector<int>{79, 79, 238}));
+    // A wider cell WIDTH wins, as between cells.
+    LaidOutPage cell("<TABLE><COL WIDTH=50><TR><TD WIDTH=80>a</TABLE>");
+    EXPECT_EQ(FirstTable(cell)->Widths, (std::vector<int>{80}));
+}
+
 TEST(Quotations, QDrawsMarksAroundItsTextSingleOnesInside)
 {
     EXPECT_EQ(AllText("<P>using <Q>message mode</Q>."), QStringLiteral(u"using \u201Cmessage mode\u201D.|"));
