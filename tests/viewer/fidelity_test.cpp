@@ -4,7 +4,6 @@
 #include "viewer/htmltable.h"
 #include "viewer/qtcanvas.h"
 
-#include <QRegularExpression>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -159,13 +158,6 @@ TEST(Blocks, DivAlignmentNoShadeRuleAndPreLineEnds)
     EXPECT_EQ(pre, (std::vector<QString>{"line1", " ", "line3", "one"}));   // a blank line keeps its height
 }
 
-int CountNumberMarkers(const FakeCanvas& canvas)
-{
-    static const QRegularExpression number(QStringLiteral("^\\d+\\.$"));
-    return int(std::count_if(canvas.texts.begin(), canvas.texts.end(),
-                             [](const FakeCanvas::TextCall& call) { return number.match(call.text).hasMatch(); }));
-}
-
 TEST(ListMarkers, DrawnOnTheItemsFirstLineWhateverItHolds)
 {
     LaidOutPage p("<OL><LI><H3>First question</H3>Answer.<LI>Plain item<LI><A NAME=q3></A><H3>Third</H3></OL>"
@@ -177,7 +169,7 @@ TEST(ListMarkers, DrawnOnTheItemsFirstLineWhateverItHolds)
     const FakeCanvas::TextCall* three = draw.Find("3.");
     const FakeCanvas::TextCall* third = draw.Find("Third");
     ASSERT_TRUE(one && first && draw.Find("2.") && three && third);
-    EXPECT_EQ(CountNumberMarkers(draw), 3);
+    EXPECT_EQ(std::count_if(draw.texts.begin(), draw.texts.end(), [](const auto& t) { return t.text.endsWith('.') && t.text.size() == 2; }), 3);
     // In the item's own font, on the heading's baseline (ascents 12 and 15).
     EXPECT_EQ(one->font.points, 12);
     EXPECT_EQ(one->x, 10 + 35 - 5 - 16);
@@ -223,36 +215,26 @@ const TMyFont& FontOf(LaidOutPage& p, const QString& word)
 
 TEST(PhraseTags, LeftOpenEndWithTheBlockThatHoldsThem)
 {
-    LaidOutPage p("<DL><DT><KBD>-opt<DD>Description.</DL><H3>Next heading</H3><P>Normal paragraph.");
-    EXPECT_TRUE(FontOf(p, "-opt").Fixed);
-    EXPECT_FALSE(FontOf(p, "Description.").Fixed);
-    EXPECT_FALSE(FontOf(p, "Next heading").Fixed);
-    EXPECT_EQ(FontOf(p, "Next heading").NominalSize, 15);
-    EXPECT_FALSE(FontOf(p, "Normal").Fixed);
-    EXPECT_EQ(FontOf(p, "Normal").NominalSize, 12);
-
+    // Each word's font: f fixed, i italic, b bold, then its nominal size.
+    auto styles = [](const char* html, std::initializer_list<const char*> words) {
+        LaidOutPage p(QString::fromLatin1(html));
+        QStringList out;
+        for (const char* word : words) {
+            const TMyFont& f = FontOf(p, QString::fromLatin1(word));
+            out << QString(f.Fixed ? "f" : "") + (f.Italic ? "i" : "") + (f.Bold ? "b" : "") + QString::number(f.NominalSize);
+        }
+        return out.join(QLatin1Char(' '));
+    };
+    EXPECT_EQ(styles("<DL><DT><KBD>-opt<DD>Description.</DL><H3>Next heading</H3><P>Normal paragraph.",
+                     {"-opt", "Description.", "Next heading", "Normal"}), "f10 12 b15 12");
     // List items, cells, headings and paragraphs; the italic ones too.
-    LaidOutPage q("<UL><LI><VAR>var<LI>item</UL><TABLE><TR><TD><CODE>code<TD>cell</TABLE>"
-                  "<H2><SAMP>samp</H2>after<P><DFN>dfn<CITE>cite<P>plain<P><TT>tt<P>last");
-    EXPECT_TRUE(FontOf(q, "var").Italic);
-    EXPECT_FALSE(FontOf(q, "item").Italic);
-    EXPECT_TRUE(FontOf(q, "code").Fixed);
-    EXPECT_FALSE(FontOf(q, "cell").Fixed);
-    EXPECT_TRUE(FontOf(q, "samp").Fixed);
-    EXPECT_FALSE(FontOf(q, "after").Fixed);
-    EXPECT_EQ(FontOf(q, "after").NominalSize, 12);
-    EXPECT_TRUE(FontOf(q, "dfn").Italic && FontOf(q, "cite").Italic);
-    EXPECT_FALSE(FontOf(q, "plain").Italic);
-    EXPECT_TRUE(FontOf(q, "tt").Fixed);
-    EXPECT_FALSE(FontOf(q, "last").Fixed);
-
+    EXPECT_EQ(styles("<UL><LI><VAR>var<LI>item</UL><TABLE><TR><TD><CODE>code<TD>cell</TABLE>"
+                     "<H2><SAMP>samp</H2>after<P><DFN>dfn<CITE>cite<P>plain<P><TT>tt<P>last",
+                     {"var", "item", "code", "cell", "samp", "after", "dfn", "cite", "plain", "tt", "last"}),
+              "i12 12 f10 12 fb10 12 i12 i12 12 f10 12");
     // B and FONT carry on; the end tag of a phrase its block closed pops nothing.
-    LaidOutPage r("<FONT SIZE=5><P><B><KBD>kbd<P>next</KBD>more</FONT>base");
-    EXPECT_TRUE(FontOf(r, "next").Bold);
-    EXPECT_FALSE(FontOf(r, "next").Fixed);
-    EXPECT_EQ(FontOf(r, "next").NominalSize, 18);
-    EXPECT_EQ(FontOf(r, "more").NominalSize, 18);
-    EXPECT_EQ(FontOf(r, "base").NominalSize, 12);
+    EXPECT_EQ(styles("<FONT SIZE=5><P><B><KBD>kbd<P>next</KBD>more</FONT>base", {"next", "more", "base"}),
+              "b18 b18 b12");
 }
 
 TEST(Preformatted, TabsGoOnToTheNextMultipleOfEightColumns)
