@@ -40,6 +40,27 @@ public:
     // Width of the text in the selected font (overhang included, as the
     // classic extent was).
     virtual int TextWidth(QStringView text) = 0;
+    // How many leading characters of the text fit in maxWidth (their
+    // TextWidth at most maxWidth), with their width in width. Widths grow
+    // with the text, so a binary search over TextWidth finds it; a canvas
+    // that sums advances can walk the text once instead.
+    virtual int FitText(QStringView text, int maxWidth, int& width)
+    {
+        width = TextWidth(text);
+        if (width <= maxWidth)
+            return int(text.size());
+        int lo = 0;              // always fits
+        int hi = int(text.size());   // never fits
+        while (hi - lo > 1) {
+            const int mid = (lo + hi) / 2;
+            if (TextWidth(text.left(mid)) <= maxWidth)
+                lo = mid;
+            else
+                hi = mid;
+        }
+        width = lo > 0 ? TextWidth(text.left(lo)) : 0;
+        return lo;
+    }
 
     // y is the top of the character cell.
     virtual void TextOut(int x, int y, QStringView text, QColor color,

@@ -23,9 +23,13 @@ void ForEachPiece(const TSection& section, int from, int to, F&& f)
     const int length = int(buff.size());
     to = std::min(to, length);
     int pos = from;
+    // Pieces come in text order: the run is found once and then followed.
+    int run = pos < to ? section.Fonts.IndexAt(pos) : 0;
+    const int runCount = section.Fonts.Count();
     while (pos < to) {
         const QChar c = buff[pos];
-        const int run = section.Fonts.IndexAt(pos);
+        while (run + 1 < runCount && section.Fonts[run + 1].Pos <= pos)
+            ++run;
         if (c == TextMarkers::Image) {
             if (TImageObj* image = section.ImageAt(pos)) {
                 f(LinePiece{LinePiece::Kind::Image, pos, pos + 1, run, image, nullptr});

@@ -3,15 +3,10 @@
 #include <QImage>
 #include <QPainter>
 
-namespace {
-
-QString FontKey(const CanvasFont& f)
+size_t QtCanvas::FontHash::operator()(const CanvasFont& f) const
 {
-    return f.face + QLatin1Char('|') + QString::number(f.points) + QLatin1Char(f.bold ? 'b' : '-')
-         + QLatin1Char(f.italic ? 'i' : '-') + QLatin1Char(f.underline ? 'u' : '-');
+    return qHash(f.face) * 31 + size_t(f.points) * 8 + size_t(f.bold) * 4 + size_t(f.italic) * 2 + size_t(f.underline);
 }
-
-} // namespace
 
 QtCanvas::FontEntry::FontEntry(const QFont& f) : font(f), metrics(f)
 {
@@ -20,8 +15,7 @@ QtCanvas::FontEntry::FontEntry(const QFont& f) : font(f), metrics(f)
     summary.height = summary.ascent + summary.descent;
     summary.externalLeading = metrics.leading() > 0 ? metrics.leading() : 0;
     summary.overhang = 0;
-    for (int c = 0; c < 256; ++c)
-        advances[c] = metrics.horizontalAdvance(QChar(c));
+    advances.fill(-1);
 }
 
 QtCanvas::QtCanvas(QPainter* painter) : painter_(painter)
@@ -53,11 +47,10 @@ void QtCanvas::SelectFont(const CanvasFont& font)
         && font.italic == currentKey_.italic && font.underline == currentKey_.underline
         && (font.face.constData() == currentKey_.face.constData() || font.face == currentKey_.face))
         return;
-    const QString key = FontKey(font);
-    auto it = fonts_.find(key);
+    auto it = fonts_.find(font);
     if (it == fonts_.end())
-        it = fonts_.insert(key, std::make_shared<FontEntry>(MakeQFont(font)));
-    current_ = it.value();
+        it = fonts_.emplace(font, std::make_shared<FontEntry>(MakeQFont(font))).first;
+    current_ = it->second;
     currentKey_ = font;
     if (painter_)
         painter_->setFont(current_->font);
@@ -71,17 +64,40 @@ CanvasFontMetrics QtCanvas::Metrics()
 int QtCanvas::TextWidth(QStringView text)
 {
     int width = 0;
-    const auto& adv = current_->advances;
+    FontEntry& entry = *current_;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
         if (u < 256) {
-            width += adv[u];
+            width += entry.Advance(u);
         } else {
             // Outside Latin-1 (and surrogate pairs) ask Qt, with its font fallback, for the rest at once.
             return width + current_->metrics.horizontalAdvance(text.mid(i).toString());
         }
     }
     return width;
+}
+
+int QtCanvas::FitText(QStringView text, int maxWidth, int& width)
+{
+    // Latin-1 widths are sums of advances: one walk finds the fitting part.
+    // Anything else is measured by Qt as a whole, as TextWidth does.
+    FontEntry& entry = *current_;
+    int used = 0;
+    qsizetype i = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t u = text[i].unicode();
+        if (u >= 256)
+            return Canvas::FitText(text, maxWidth, width);
+        const int advance = entry.Advance(u);
+        if (used + advance > maxWidth)
+            break;
+        used += advance;
+    }
+    for (qsizetype k = i; k < text.size(); ++k)
+        if (text[k].unicode() >= 256)
+            return Canvas::FitText(text, maxWidth, width);
+    width = used;
+    return int(i);
 }
 
 void QtCanvas::TextOut(int x, int y, QStringView text, QColor color, TextBackground background,

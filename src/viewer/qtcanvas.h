@@ -4,9 +4,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
-#include <QHash>
 #include <array>
 #include <memory>
+#include <unordered_map>
 
 class QPainter;
 
@@ -20,6 +20,7 @@ public:
     void SelectFont(const CanvasFont& font) override;
     CanvasFontMetrics Metrics() override;
     int TextWidth(QStringView text) override;
+    int FitText(QStringView text, int maxWidth, int& width) override;
 
     void TextOut(int x, int y, QStringView text, QColor color, TextBackground background,
                  QColor backColor) override;
@@ -35,16 +36,29 @@ public:
 private:
     // Per font: the QFont, its metrics and the advances of the Latin-1
     // characters, so measuring a run is a sum rather than a shaping call.
+    // An advance is asked for the first time the character is measured.
     struct FontEntry {
         QFont font;
         QFontMetrics metrics;
         CanvasFontMetrics summary;
-        std::array<int, 256> advances{};
+        std::array<int, 256> advances;
         explicit FontEntry(const QFont& f);
+        int Advance(char16_t latin1)
+        {
+            int& a = advances[latin1];
+            if (a < 0)
+                a = metrics.horizontalAdvance(QChar(latin1));
+            return a;
+        }
+    };
+    struct FontHash {
+        size_t operator()(const CanvasFont& f) const;
     };
 
     QPainter* painter_;
-    QHash<QString, std::shared_ptr<FontEntry>> fonts_;
+    // Keyed by the font itself: layout switches fonts at every run, and a
+    // key made as text would cost an allocation each time.
+    std::unordered_map<CanvasFont, std::shared_ptr<FontEntry>, FontHash> fonts_;
     CanvasFont currentKey_;
     std::shared_ptr<FontEntry> current_;
 };

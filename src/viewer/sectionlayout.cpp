@@ -104,26 +104,16 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
         const TMyFont& font = *Fonts[run].Font;
         canvas.SelectFont(font.ToCanvasFont());
         const int cap = end - pos;
-        const int capWidth = canvas.TextWidth(text.mid(pos, cap)) - font.Overhang;
-        if (wholeRun && capWidth <= left) {
-            used += capWidth;
+        int capWidth = 0;
+        const int fit = canvas.FitText(text.mid(pos, cap), left + font.Overhang, capWidth);
+        if (wholeRun && fit == cap) {
+            used += capWidth - font.Overhang;
             contentSeen = true;
             pos = end;
             continue;
         }
-        int lo = 0;
-        int hi = cap;   // hi never fits, lo always does
-        if (capWidth <= left)
-            lo = cap, hi = cap + 1;
-        while (hi - lo > 1) {
-            const int mid = (lo + hi) / 2;
-            if (canvas.TextWidth(text.mid(pos, mid)) - font.Overhang <= left)
-                lo = mid;
-            else
-                hi = mid;
-        }
-        pos += lo;
-        if (lo > 0)
+        pos += fit;
+        if (fit > 0)
             contentSeen = true;
         stop = true;
     }
@@ -152,7 +142,8 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
     int trimmedEnd = end;
     while (trimmedEnd > line.Start && Buff[trimmedEnd - 1] == QLatin1Char(' '))
         --trimmedEnd;
-    ForEachPiece(*this, line.Start, end, [&](const LinePiece& p) {
+    // Plain text, the most of every page, has no pieces that raise the line.
+    const auto raiseForObjects = [&](const LinePiece& p) {
         if (p.kind == LinePiece::Kind::Image && !p.image->Floats()) {
             const int h = p.image->ObjHeight;
             switch (p.image->Align) {
@@ -174,7 +165,9 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
         } else if (p.kind == LinePiece::Kind::Control) {
             before = std::max(before, p.control->Height - lineHt + (p.control->OnBaseline() ? descent : 0));
         }
-    });
+    };
+    if (!Images.empty() || !FormControls.empty())
+        ForEachPiece(*this, line.Start, end, raiseForObjects);
     width = SpanWidth(canvas, line.Start, trimmedEnd);
 
     const int leftIndent = imgr.LeftIndent(y);
@@ -194,6 +187,8 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
     line.Width = width;
 
     // Inline images get their place now; drawing and hit tests use it.
+    if (Images.empty())
+        return;
     const int baseline = line.Top + before + lineHt - descent;
     int cx = x;
     ForEachPiece(*this, line.Start, end, [&](const LinePiece& p) {
