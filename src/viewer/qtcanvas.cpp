@@ -40,17 +40,36 @@ QFont QtCanvas::MakeQFont(const CanvasFont& f)
     return font;
 }
 
-void QtCanvas::SelectFont(const CanvasFont& font)
+namespace {
+
+bool SameFont(const CanvasFont& a, const CanvasFont& b)
 {
     // Runs nearly always share the face's string data: compare that first.
-    if (current_ && font.points == currentKey_.points && font.bold == currentKey_.bold
-        && font.italic == currentKey_.italic && font.underline == currentKey_.underline
-        && (font.face.constData() == currentKey_.face.constData() || font.face == currentKey_.face))
+    return a.points == b.points && a.bold == b.bold && a.italic == b.italic && a.underline == b.underline
+        && (a.face.constData() == b.face.constData() || a.face == b.face);
+}
+
+} // namespace
+
+void QtCanvas::SelectFont(const CanvasFont& font)
+{
+    if (current_ && SameFont(font, currentKey_))
         return;
-    auto it = fonts_.find(font);
-    if (it == fonts_.end())
-        it = fonts_.emplace(font, std::make_shared<FontEntry>(MakeQFont(font))).first;
-    current_ = it->second;
+    std::shared_ptr<FontEntry> entry;
+    for (const Recent& r : recent_)
+        if (r.entry && SameFont(font, r.key)) {
+            entry = r.entry;
+            break;
+        }
+    if (!entry) {
+        auto it = fonts_.find(font);
+        if (it == fonts_.end())
+            it = fonts_.emplace(font, std::make_shared<FontEntry>(MakeQFont(font))).first;
+        entry = it->second;
+        recent_[nextRecent_] = Recent{font, entry};
+        nextRecent_ = (nextRecent_ + 1) % RecentCount;
+    }
+    current_ = std::move(entry);
     currentKey_ = font;
     if (painter_)
         painter_->setFont(current_->font);

@@ -59,6 +59,15 @@ private:
     // Keyed by the font itself: layout switches fonts at every run, and a
     // key made as text would cost an allocation each time.
     std::unordered_map<CanvasFont, std::shared_ptr<FontEntry>, FontHash> fonts_;
+    // The fonts selected last, tried before the map: a page's runs take
+    // turns among a few fonts that share their face's text.
+    static constexpr size_t RecentCount = 4;
+    struct Recent {
+        CanvasFont key;
+        std::shared_ptr<FontEntry> entry;
+    };
+    std::array<Recent, RecentCount> recent_;
+    size_t nextRecent_ = 0;
     CanvasFont currentKey_;
     std::shared_ptr<FontEntry> current_;
 };

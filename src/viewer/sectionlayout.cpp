@@ -59,6 +59,8 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
     bool contentSeen = false;
     bool stop = false;
     const QStringView text(Buff);
+    // Runs are met in text order: found once, then followed.
+    int run = Fonts.IndexAt(start);
     while (pos < length && !stop) {
         const QChar c = Buff[pos];
         TImageObj* image = c == TextMarkers::Image ? ImageAt(pos) : nullptr;
@@ -92,7 +94,8 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
             continue;
         }
         // A text run up to the next font change or marker.
-        const int run = Fonts.IndexAt(pos);
+        while (run + 1 < Fonts.Count() && Fonts[run + 1].Pos <= pos)
+            ++run;
         const int left = width - used;
         // Every character is at least a pixel wide, so no more than `left`
         // characters can fit: looking further would make huge paragraphs slow.
