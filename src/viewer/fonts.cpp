@@ -46,16 +46,22 @@ size_t TFontPool::UrlHash::operator()(const TUrlTarget& u) const
 
 const TMyFont* TFontPool::Intern(const TMyFont& font)
 {
-    return &*fonts_.insert(font).first;
+    if (!lastFont_ || !(*lastFont_ == font))
+        lastFont_ = &*fonts_.insert(font).first;
+    return lastFont_;
 }
 
 const TUrlTarget* TFontPool::Intern(const TUrlTarget& url)
 {
-    return &*urls_.insert(url).first;
+    if (!lastUrl_ || !(*lastUrl_ == url))
+        lastUrl_ = &*urls_.insert(url).first;
+    return lastUrl_;
 }
 
 void TFontPool::Clear()
 {
     fonts_.clear();
     urls_.clear();
+    lastFont_ = nullptr;
+    lastUrl_ = nullptr;
 }

@@ -66,6 +66,10 @@ private:
     };
     std::unordered_set<TMyFont, FontHash> fonts_;
     std::unordered_set<TUrlTarget, UrlHash> urls_;
+    // The parser asks for the same font and link section after section:
+    // comparing with the last answer spares hashing their names.
+    const TMyFont* lastFont_ = nullptr;
+    const TUrlTarget* lastUrl_ = nullptr;
 };
 
 // A font run: from Pos on (an index into the section's text), characters are

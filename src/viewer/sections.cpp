@@ -100,6 +100,7 @@ void TSection::Finish()
     // A finished section no longer grows: give back what growing reserved.
     Buff.squeeze();
     Fonts.Squeeze();
+    Source.Squeeze();
 }
 
 void TSection::AddText(QStringView text)

@@ -35,6 +35,8 @@ public:
     // less the token's first `skip` characters, which were not kept.
     void Append(const TextSource& token, int at, int skip);
     void Clear() { runs_.clear(); }
+    // Gives back what growing reserved once the text is complete.
+    void Squeeze() { runs_.shrink_to_fit(); }
     bool Empty() const { return runs_.empty(); }
     const std::vector<Run>& Runs() const { return runs_; }
 
