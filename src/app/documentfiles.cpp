@@ -84,6 +84,7 @@ void DocumentFiles::NewDocument()
     format_ = FileFormat{};
     editor_.SetSelection(editor_.LineCount() > kBodyLine ? editor_.LineIndex(kBodyLine) : 0);
     modified_ = false;
+    observer_.ChangesSettled();
     observer_.ShowEditorPage();
 }
 
@@ -120,6 +121,18 @@ void DocumentFiles::LoadHtmlFile(const QString& path)
     observer_.StatusTextChanged(QStringLiteral(" "));
     observer_.DocumentOpened(fileName_);
     modified_ = false;
+    observer_.ChangesSettled();
+}
+
+void DocumentFiles::RecoverDocument(const QString& path, const QString& text, const FileFormat& format)
+{
+    editor_.SetText(text);
+    editor_.setFocus();
+    format_ = format;
+    previewStale_ = true;
+    SetName(path);
+    observer_.StatusTextChanged(QStringLiteral(" "));
+    modified_ = true;
 }
 
 void DocumentFiles::SaveDocument()
@@ -131,6 +144,7 @@ void DocumentFiles::SaveDocument()
     BusyCursor busy;
     SaveTextFile(fileName_, editor_.Text(), format_);
     modified_ = false;
+    observer_.ChangesSettled();
 }
 
 void DocumentFiles::SaveAsCommand()
@@ -163,6 +177,7 @@ bool DocumentFiles::SaveAs()
     }
     SetName(*path);
     modified_ = false;
+    observer_.ChangesSettled();
     observer_.DocumentRenamed(fileName_);
     return true;
 }

@@ -24,6 +24,8 @@ public:
     virtual void DocumentOpened(const QString& path) = 0;
     // After Save As gave the document a new name.
     virtual void DocumentRenamed(const QString& path) = 0;
+    // The unsaved changes were saved, or a new or opened text replaced them.
+    virtual void ChangesSettled() {}
 };
 
 // The one document being edited: the editor's text, its file, and the file
@@ -48,6 +50,9 @@ public:
     bool ConfirmSaveChanges();
     void NewDocument();
     void LoadHtmlFile(const QString& path);
+    // Unsaved text from a run that ended without saving it becomes the
+    // document, named as it was and modified; nothing is written.
+    void RecoverDocument(const QString& path, const QString& text, const FileFormat& format);
 
     void NewCommand();                // BT_NEWClick
     void OpenCommand();               // BT_LOADHTMLClick

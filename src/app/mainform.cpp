@@ -2,6 +2,7 @@
 
 #include "app/aboutbox.h"
 #include "app/glyphs.h"
+#include "app/recoverykeeper.h"
 #include "app/settingsfile.h"
 #include "app/windowplacement.h"
 #include "platform/commandwrapper.h"
@@ -105,6 +106,7 @@ void TFM_MainForm::WireCommands()
     WireBodyCommands();
     WireEditorViewCommands();
     WireCheckCommands();
+    WireRecoveryCommands();
 }
 
 void TFM_MainForm::MarkCommandsNotBuilt()
@@ -179,6 +181,8 @@ void TFM_MainForm::FormActivate()
     CopyTagMenus();
     // The mirrored copies say what their originals say.
     MarkUnwiredCommandsNotBuilt({PopHTML}, {});
+    // Before the window takes the keyboard, which the question would keep.
+    OfferRecoveryAtStart();
     // Typing goes to the editor from the start; a start file shown rendered
     // gives the keys to the viewer below. The About box had the keyboard
     // before; without a window manager to hand it over, the window asks.
@@ -216,6 +220,8 @@ void TFM_MainForm::closeEvent(QCloseEvent* event)
         return;
     }
     Run([this] { FormClose(); });
+    // A clean exit: nothing is left to recover.
+    recovery_->ChangesSettled();
     event->accept();
 }
 

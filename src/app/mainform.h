@@ -23,6 +23,8 @@ class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QTabBar;
+class RecoveryKeeper;
+struct RecoveryCopy;
 class QToolButton;
 class THTMLViewer;
 class ProblemsPanel;
@@ -149,6 +151,7 @@ public:
     QAction* MNU_AutoBR = nullptr;
     QAction* MNU_Highlight = nullptr;
     QAction* MNU_LineNumbers = nullptr;
+    QAction* MNU_Recovery = nullptr;
     QAction* MNU_ShowImage = nullptr;
     QAction* MNU_DirBtn = nullptr;
     QAction* MNU_SetBrowser = nullptr;
@@ -251,6 +254,9 @@ public:
     void ReadProblemsListHeight();
     void WriteProblemsListHeight();
 
+    // --- Recovery copies of unsaved text (mainform_recovery.cpp) -------
+    RecoveryKeeper& Recovery() { return *recovery_; }
+
     // --- Directory bar (mainform_dirbar.cpp) ----------------------------
     DirSlots DirBarSlots;
     // Start-up: the slots from the settings file, shown on the bar.
@@ -301,6 +307,10 @@ private:
     void WireCheckCommands();
     // Colouring and line numbers of the editor (mainform_editorview.cpp).
     void WireEditorViewCommands();
+    void WireRecoveryCommands();
+    // At start, before the start file: the copies of runs that died.
+    void OfferRecoveryAtStart();
+    bool RecoverText(const RecoveryCopy& copy);
     void ApplyEditorView();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
@@ -317,12 +327,14 @@ private:
     void DocumentStarted() override;
     void DocumentOpened(const QString& path) override;
     void DocumentRenamed(const QString& path) override;
+    void ChangesSettled() override;
 
     PlatformServices services_;
     QStringList arguments_;
     QString appTitle_;
     std::unique_ptr<DocumentFiles> document_;
     std::unique_ptr<PreviewPageController> preview_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;

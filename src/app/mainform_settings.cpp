@@ -54,6 +54,7 @@ MainSettings TFM_MainForm::CurrentSettings() const
     s.showDir = MNU_DirBtn->isChecked();
     s.highlight = MNU_Highlight->isChecked();
     s.lineNumbers = MNU_LineNumbers->isChecked();
+    s.recovery = MNU_Recovery->isChecked();
     s.editorFont = ToSettingsFont(HTML_WINDOW->font(), TextColor(*HTML_WINDOW, QPalette::Text));
     s.showImage = MNU_ShowImage->isChecked();
     s.previewFont = ToSettingsFont(LB_VFONT->font(), TextColor(*LB_VFONT, QPalette::WindowText));
@@ -110,6 +111,7 @@ void TFM_MainForm::LoadSettings()
     MNU_AutoSave->setChecked(s.autoSave);
     MNU_Highlight->setChecked(s.highlight);
     MNU_LineNumbers->setChecked(s.lineNumbers);
+    MNU_Recovery->setChecked(s.recovery);
     ApplyEditorView();
 
     if (s.editorFontStored) {

@@ -57,6 +57,7 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.autoSave = ReadBool(profile, kWindows, QStringLiteral("AutoSave"), true);
     s.highlight = ReadBool(profile, kEditor, QStringLiteral("Highlight"), true);
     s.lineNumbers = ReadBool(profile, kEditor, QStringLiteral("LineNumbers"), true);
+    s.recovery = ReadBool(profile, kEditor, QStringLiteral("Recovery"), true);
     s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
     KeepReadable(s.editorFont);
@@ -80,6 +81,7 @@ void WriteMainSettings(const Profile& profile, const MainSettings& s)
     WriteFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     WriteBool(profile, kEditor, QStringLiteral("Highlight"), s.highlight);
     WriteBool(profile, kEditor, QStringLiteral("LineNumbers"), s.lineNumbers);
+    WriteBool(profile, kEditor, QStringLiteral("Recovery"), s.recovery);
 
     WriteBool(profile, kPreview, QStringLiteral("Image"), s.showImage);
     WriteFontSetting(profile, s.previewFont, kPreview, kFontPrefix);

@@ -37,6 +37,8 @@ struct MainSettings {
     // numbered editor.
     bool highlight = true;
     bool lineNumbers = true;
+    // Recovery copies of unsaved text; absent means on.
+    bool recovery = true;
 
     bool showImage = true;
     SettingsFont previewFont;

@@ -2,6 +2,11 @@
 
 #include <QStringList>
 
+int Prompts::Choose(const QString&, MessageKind, const QStringList& buttons, const QString&)
+{
+    return int(buttons.size()) - 1;
+}
+
 QString QtFileFilter(const QString& classicFilter)
 {
     const QStringList parts = classicFilter.split(QLatin1Char('|'));

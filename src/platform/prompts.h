@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QFont>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 class QPrinter;
@@ -38,6 +39,12 @@ public:
 
     virtual Answer Message(const QString& text, MessageKind kind, MessageButtons buttons,
                            const QString& caption = QString()) = 0;
+    // A question whose buttons carry captions of their own ("&Recover",
+    // "&Discard", ...). Returns the index of the button chosen; Escape or
+    // closing the box chooses the last one, which is also what a fake that
+    // never shows a box answers.
+    virtual int Choose(const QString& text, MessageKind kind, const QStringList& buttons,
+                       const QString& caption = QString());
     // A small box with a caption, a label, one text field, OK and Cancel.
     virtual std::optional<QString> AskValue(const QString& caption, const QString& label,
                                             const QString& initial) = 0;

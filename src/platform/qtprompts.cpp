@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPushButton>
 #include <QPrinter>
 #include <QVBoxLayout>
 
@@ -129,6 +130,21 @@ Answer QtPrompts::Message(const QString& text, MessageKind kind, MessageButtons 
     case QMessageBox::Ok: return Answer::Ok;
     default: return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
     }
+}
+
+int QtPrompts::Choose(const QString& text, MessageKind kind, const QStringList& buttons, const QString& caption)
+{
+    QMessageBox box(IconFor(kind), CaptionOrTitle(caption), text, QMessageBox::NoButton, parent_);
+    QList<QAbstractButton*> added;
+    for (const QString& button : buttons)
+        added << box.addButton(button, QMessageBox::AcceptRole);
+    if (added.isEmpty())
+        return -1;
+    box.setDefaultButton(qobject_cast<QPushButton*>(added.front()));
+    box.setEscapeButton(added.back());
+    box.exec();
+    const qsizetype chosen = added.indexOf(box.clickedButton());
+    return chosen >= 0 ? int(chosen) : int(added.size()) - 1;
 }
 
 std::optional<QString> QtPrompts::AskValue(const QString& caption, const QString& label, const QString& initial)

@@ -10,6 +10,8 @@ public:
 
     Answer Message(const QString& text, MessageKind kind, MessageButtons buttons,
                    const QString& caption = QString()) override;
+    int Choose(const QString& text, MessageKind kind, const QStringList& buttons,
+               const QString& caption = QString()) override;
     std::optional<QString> AskValue(const QString& caption, const QString& label,
                                     const QString& initial) override;
     std::optional<QString> OpenFileName(const FileDialogOptions& options) override;

@@ -112,12 +112,13 @@ TEST_F(SettingsFileTest, SavedInOrderAndReadBack)
     s.browser = "/usr/bin/firefox";
     s.hideCfgBtn = true;
     s.highlight = false;
+    s.recovery = false;
     WriteMainSettings(profile_, s);
     EXPECT_EQ(ReadFile(),
               "[Windows]\r\nTop=10\r\nLeft=20\r\nHeight=300\r\nWidth=600\r\nWinState=0\r\nAutoSave=0\r\n"
               "\r\n[Editor]\r\nAutoLineBreak=0\r\nWordWrap=1\r\nShowDir=1\r\n"
               "TEXT Name=Sans\r\nTEXT Size=10\r\nTEXT Color=clBlack\r\nTEXT Style=0000\r\n"
-              "Highlight=0\r\nLineNumbers=1\r\n"
+              "Highlight=0\r\nLineNumbers=1\r\nRecovery=0\r\n"
               "\r\n[PREVIEW]\r\nImage=1\r\n"
               "TEXT Name=Arial\r\nTEXT Size=9\r\nTEXT Color=clBlack\r\nTEXT Style=0000\r\n"
               "FixFontName=Courier New\r\nBrowser=/usr/bin/firefox\r\n");
@@ -141,11 +142,12 @@ TEST_F(SettingsFileTest, EditorViewKeysAbsentMeanOn)
 {
     // A settings file from before colouring and line numbers.
     WriteFile("[Editor]\r\nWordWrap=1\r\n");
-    current_.highlight = current_.lineNumbers = false;
+    current_.highlight = current_.lineNumbers = current_.recovery = false;
     auto read = ReadMainSettings(profile_, current_);
     ASSERT_TRUE(read);
     EXPECT_TRUE(read->highlight);
     EXPECT_TRUE(read->lineNumbers);
+    EXPECT_TRUE(read->recovery);
 
     WriteFile("[Editor]\r\nHighlight=0\r\nLineNumbers=0\r\n");
     read = ReadMainSettings(profile_, current_);

@@ -22,7 +22,7 @@ T Take(std::deque<T>& queue, const QString& what)
 Answer ScriptedPrompts::Message(const QString& text, MessageKind kind, MessageButtons buttons,
                                 const QString& caption)
 {
-    asked.push_back({Asked::What::Message, text, kind, buttons, caption, {}});
+    asked.push_back({Asked::What::Message, text, kind, buttons, caption, {}, {}});
     if (buttons == MessageButtons::Ok && answers.empty())
         return Answer::Ok;
     if (answers.empty()) {
@@ -34,39 +34,45 @@ Answer ScriptedPrompts::Message(const QString& text, MessageKind kind, MessageBu
     return answer;
 }
 
+int ScriptedPrompts::Choose(const QString& text, MessageKind kind, const QStringList& buttons, const QString& caption)
+{
+    asked.push_back({Asked::What::Choice, text, kind, MessageButtons::Ok, caption, {}, buttons});
+    return Take(choices, text);
+}
+
 std::optional<QString> ScriptedPrompts::AskValue(const QString& caption, const QString& label, const QString&)
 {
-    asked.push_back({Asked::What::Value, label, MessageKind::Information, MessageButtons::OkCancel, caption, {}});
+    asked.push_back({Asked::What::Value, label, MessageKind::Information, MessageButtons::OkCancel, caption, {}, {}});
     return Take(values, label);
 }
 
 std::optional<QString> ScriptedPrompts::OpenFileName(const FileDialogOptions& options)
 {
-    asked.push_back({Asked::What::OpenFile, options.title, MessageKind::Information, MessageButtons::OkCancel, {}, options});
+    asked.push_back({Asked::What::OpenFile, options.title, MessageKind::Information, MessageButtons::OkCancel, {}, options, {}});
     return Take(files, QStringLiteral("open dialog"));
 }
 
 std::optional<QString> ScriptedPrompts::SaveFileName(const FileDialogOptions& options)
 {
-    asked.push_back({Asked::What::SaveFile, options.title, MessageKind::Information, MessageButtons::OkCancel, {}, options});
+    asked.push_back({Asked::What::SaveFile, options.title, MessageKind::Information, MessageButtons::OkCancel, {}, options, {}});
     return Take(files, QStringLiteral("save dialog"));
 }
 
 std::optional<QFont> ScriptedPrompts::ChooseFont(const QFont&)
 {
-    asked.push_back({Asked::What::Font, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}});
+    asked.push_back({Asked::What::Font, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}, {}});
     return Take(fonts, QStringLiteral("font dialog"));
 }
 
 std::optional<QColor> ScriptedPrompts::ChooseColor(const QColor&)
 {
-    asked.push_back({Asked::What::Color, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}});
+    asked.push_back({Asked::What::Color, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}, {}});
     return Take(colors, QStringLiteral("colour dialog"));
 }
 
 std::optional<PrintRangeChoice> ScriptedPrompts::ChoosePrinter(QPrinter& printer, const PrintDialogOptions& options)
 {
-    asked.push_back({Asked::What::Printer, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}});
+    asked.push_back({Asked::What::Printer, {}, MessageKind::Information, MessageButtons::OkCancel, {}, {}, {}});
     printDialogs.push_back(options);
     const std::optional<PrintAnswer> answer = Take(printers, QStringLiteral("print dialog"));
     if (!answer)
@@ -85,7 +91,7 @@ QStringList ScriptedPrompts::Messages() const
 {
     QStringList texts;
     for (const Asked& a : asked) {
-        if (a.what == Asked::What::Message)
+        if (a.what == Asked::What::Message || a.what == Asked::What::Choice)
             texts << a.text;
     }
     return texts;
@@ -93,6 +99,6 @@ QStringList ScriptedPrompts::Messages() const
 
 bool ScriptedPrompts::AllAnswered() const
 {
-    return answers.empty() && values.empty() && files.empty() && fonts.empty() && colors.empty() &&
+    return answers.empty() && choices.empty() && values.empty() && files.empty() && fonts.empty() && colors.empty() &&
            printers.empty();
 }

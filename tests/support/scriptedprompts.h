@@ -14,16 +14,18 @@
 class ScriptedPrompts : public Prompts {
 public:
     struct Asked {
-        enum class What { Message, Value, OpenFile, SaveFile, Font, Color, Printer } what;
+        enum class What { Message, Choice, Value, OpenFile, SaveFile, Font, Color, Printer } what;
         QString text;  // message text, prompt label or dialog title
         MessageKind kind = MessageKind::Information;
         MessageButtons buttons = MessageButtons::Ok;
         QString caption;
         FileDialogOptions file;
+        QStringList choices;  // the buttons of a Choose question
     };
 
     // Queues, taken in order. A box with only OK needs no queued answer.
     std::deque<Answer> answers;
+    std::deque<int> choices;  // the button index each Choose question gets
     std::deque<std::optional<QString>> values;
     std::deque<std::optional<QString>> files;  // open and save dialogs
     std::deque<std::optional<QFont>> fonts;
@@ -47,6 +49,8 @@ public:
 
     Answer Message(const QString& text, MessageKind kind, MessageButtons buttons,
                    const QString& caption = QString()) override;
+    int Choose(const QString& text, MessageKind kind, const QStringList& buttons,
+               const QString& caption = QString()) override;
     std::optional<QString> AskValue(const QString& caption, const QString& label,
                                     const QString& initial) override;
     std::optional<QString> OpenFileName(const FileDialogOptions& options) override;
@@ -55,7 +59,7 @@ public:
     std::optional<QColor> ChooseColor(const QColor& initial) override;
     std::optional<PrintRangeChoice> ChoosePrinter(QPrinter& printer, const PrintDialogOptions& options) override;
 
-    // The texts of the message boxes shown, in order.
+    // The texts of the message boxes and Choose questions shown, in order.
     QStringList Messages() const;
     bool AllAnswered() const;
 };
