@@ -251,6 +251,8 @@ void TFM_MainForm::BuildBottomPanel()
 
     statusLabel_ = new QLabel(QStringLiteral(" "), PA_Tabs);
     statusLabel_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // A long status text is cut rather than widen the window.
+    statusLabel_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(statusLabel_, 1);
 }
 

@@ -146,5 +146,5 @@ void RecoveryKeeper::Failed()
     failed_ = true;
     pause_.stop();
     longest_.stop();
-    reportOff_(QStringLiteral("Recovery copies are off: %1 cannot be written").arg(QDir::toNativeSeparators(folder_)));
+    reportOff_(QStringLiteral("Recovery copies are off: folder not writable"));
 }

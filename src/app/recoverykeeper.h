@@ -29,7 +29,8 @@ public:
         QString text;
     };
     using UnsavedSource = std::function<std::optional<Unsaved>()>;
-    // Told once per run when the folder cannot be written.
+    // Told once when the folder cannot be written (again after the user
+    // turns recovery off and on).
     using OffReport = std::function<void(const QString& message)>;
 
     RecoveryKeeper(QString folder, UnsavedSource source, OffReport reportOff, QObject* parent = nullptr);
