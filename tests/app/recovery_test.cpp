@@ -4,11 +4,11 @@
 #include "mainwindowfixture.h"
 #include "platform/editcontrol.h"
 #include "recoverychild.h"
+#include "restartchild.h"
 #include "support/testfiles.h"
 
 #include <QAction>
 #include <QDeadlineTimer>
-#include <QProcess>
 #include <QTest>
 
 #include <csignal>
@@ -213,25 +213,9 @@ TEST_F(Recovery, AFolderThatCannotBeWrittenTurnsRecoveryOffWithOneStatusText)
 // copies hold what was typed, and one more that recovers and saves it all.
 class RecoveryAcrossRuns : public Recovery {
 protected:
-    std::unique_ptr<QProcess> StartRun(const QStringList& arguments)
+    static std::unique_ptr<QProcess> StartRun(const QStringList& arguments)
     {
-        auto run = std::make_unique<QProcess>();
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        run->setProcessEnvironment(env);
-        run->start(QCoreApplication::applicationFilePath(), QStringList{QLatin1String(kRecoveryChildArgument)} + arguments);
-        return run;
-    }
-    std::map<QString, QString> Report(QProcess& run)
-    {
-        std::map<QString, QString> report;
-        EXPECT_TRUE(run.waitForFinished(120000));
-        for (const QString& line : QString::fromUtf8(run.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-            const qsizetype equals = line.indexOf(QLatin1Char('='));
-            if (equals > 0)
-                report[line.left(equals)] = line.mid(equals + 1);
-        }
-        return report;
+        return StartChild(QStringList{QLatin1String(kRecoveryChildArgument)} + arguments);
     }
 };
 
@@ -267,7 +251,7 @@ TEST_F(RecoveryAcrossRuns, TypedTextSurvivesAKillByteForByteAndARunningCopyIsLef
     }
 
     std::unique_ptr<QProcess> bystander = StartRun({QStringLiteral("recover"), folder.path(), QStringLiteral("-")});
-    std::map<QString, QString> seen = Report(*bystander);
+    std::map<QString, QString> seen = ChildReport(*bystander);
     EXPECT_EQ(seen[QStringLiteral("asked")], QString());
     EXPECT_EQ(Copies().size(), 4);
 
@@ -278,7 +262,7 @@ TEST_F(RecoveryAcrossRuns, TypedTextSurvivesAKillByteForByteAndARunningCopyIsLef
     }
     std::unique_ptr<QProcess> recovering = StartRun(
         {QStringLiteral("recover"), folder.path(), Path(QStringLiteral("new.htm")), "0", "0", "0", "0"});
-    seen = Report(*recovering);
+    seen = ChildReport(*recovering);
     EXPECT_EQ(seen[QStringLiteral("asked")].count(QStringLiteral("Recover them?")), 4) << seen[QStringLiteral("asked")].toStdString();
     EXPECT_EQ(seen[QStringLiteral("saved")], QStringLiteral("1"));
     EXPECT_EQ(seen[QStringLiteral("closed")], QStringLiteral("1"));

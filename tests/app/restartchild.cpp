@@ -4,6 +4,7 @@
 #include "platform/editcontrol.h"
 
 #include <QAction>
+#include <QProcessEnvironment>
 #include <QTextStream>
 
 int RunRestartChild(const QString& phase, const QString& folder)
@@ -42,4 +43,30 @@ int RunRestartChild(const QString& phase, const QString& folder)
     }
     out << "messages=" << prompts.Messages().join(QLatin1Char('|')) << '\n';
     return 0;
+}
+
+std::unique_ptr<QProcess> StartChild(const QStringList& arguments)
+{
+    auto child = std::make_unique<QProcess>();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    child->setProcessEnvironment(env);
+    child->start(QCoreApplication::applicationFilePath(), arguments);
+    return child;
+}
+
+std::map<QString, QString> ChildReport(QProcess& child)
+{
+    std::map<QString, QString> report;
+    if (!child.waitForFinished(120000)) {
+        ADD_FAILURE() << child.arguments().join(QLatin1Char(' ')).toStdString() << " did not finish";
+        return report;
+    }
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+    for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            report[line.left(equals)] = line.mid(equals + 1);
+    }
+    return report;
 }

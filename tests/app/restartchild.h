@@ -1,6 +1,11 @@
 #pragma once
 
+#include <QProcess>
 #include <QString>
+#include <QStringList>
+
+#include <map>
+#include <memory>
 
 // Started with this argument, a phase and a folder, the test executable runs
 // the program once in that folder instead of its tests (see RunRestartChild).
@@ -11,3 +16,10 @@ inline constexpr char kRestartChildArgument[] = "--restart-child";
 // only starts. Either reports what it saw as key=value lines on standard
 // output, for the parent test to check. Returns the process's exit code.
 int RunRestartChild(const QString& phase, const QString& folder);
+
+// The test executable started offscreen with `arguments`, in one of its
+// child modes.
+std::unique_ptr<QProcess> StartChild(const QStringList& arguments);
+// Waits for the child to end with exit code 0 and reads the key=value lines
+// it wrote to standard output.
+std::map<QString, QString> ChildReport(QProcess& child);

@@ -9,8 +9,6 @@
 #include <QAction>
 #include <QFile>
 #include <QLabel>
-#include <QProcess>
-#include <QProcessEnvironment>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSyntaxHighlighter>
@@ -346,25 +344,7 @@ TEST_F(SettingsWindow, AnUnwritableSettingsFolderDoesNotStopTheProgram)
 // executable in its child mode; a restart loses everything but the file.
 std::map<QString, QString> RunProgramOnce(const char* phase, const QString& folder)
 {
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::SeparateChannels);
-    child.start(QCoreApplication::applicationFilePath(),
-                {QLatin1String(kRestartChildArgument), QString::fromLatin1(phase), folder});
-    std::map<QString, QString> report;
-    if (!child.waitForFinished(120000)) {
-        ADD_FAILURE() << phase << " did not finish";
-        return report;
-    }
-    EXPECT_EQ(child.exitCode(), 0) << phase << "\n" << child.readAllStandardError().toStdString();
-    for (const QString& line : QString::fromUtf8(child.readAllStandardOutput()).split(QLatin1Char('\n'))) {
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (equals > 0)
-            report[line.left(equals)] = line.mid(equals + 1);
-    }
-    return report;
+    return ChildReport(*StartChild({QLatin1String(kRestartChildArgument), QString::fromLatin1(phase), folder}));
 }
 
 TEST_F(SettingsWindow, OptionsSurviveARealRestart)
