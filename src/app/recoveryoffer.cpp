@@ -50,7 +50,7 @@ void RemoveStaleLocks(const QDir& folder)
 
 QString RecoveryFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation) + QStringLiteral("/recovery");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kivopro32/recovery");
 }
 
 QString RecoveryLockPath(const QString& copyPath)

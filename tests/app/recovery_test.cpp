@@ -51,7 +51,6 @@ protected:
         MainWindowTest::SetUp();
         previousData_ = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", data.path().toLocal8Bit());
-        QApplication::setApplicationName(QStringLiteral("KivoPro32"));
         copies = RecoveryFolder();
     }
     void TearDown() override
@@ -195,7 +194,7 @@ TEST_F(Recovery, TurnedOffItKeepsNothingAndOffersNothing)
 TEST_F(Recovery, AFolderThatCannotBeWrittenTurnsRecoveryOffWithOneStatusText)
 {
     // A file where the folder should be: not even root can write there.
-    WriteFile(data.filePath(QStringLiteral("KivoPro32")), "in the way");
+    WriteFile(data.filePath(QStringLiteral("kivopro32")), "in the way");
     TFM_MainForm& form = Start();
     form.Recovery().SetDelays(10, 10);
     QTest::keyClicks(form.HTML_WINDOW, QStringLiteral("ab"));

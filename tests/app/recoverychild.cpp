@@ -51,7 +51,6 @@ int RunRecoveryChild(const QStringList& arguments)
             prompts.answers.push_back(Answer::Yes);
         }
     }
-    QApplication::setApplicationName(QStringLiteral("KivoPro32"));
     ModalCloser closer;
     TFM_MainForm form(services, {});
     form.show();
