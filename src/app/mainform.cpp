@@ -107,6 +107,7 @@ void TFM_MainForm::WireCommands()
     WireEditorViewCommands();
     WireCheckCommands();
     WireRecoveryCommands();
+    WireCompletionCommands();
 }
 
 void TFM_MainForm::MarkCommandsNotBuilt()

@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class CodeCompletion;
 class EditControl;
 class HtmlHighlighter;
 class QAction;
@@ -152,6 +153,7 @@ public:
     QAction* MNU_Highlight = nullptr;
     QAction* MNU_LineNumbers = nullptr;
     QAction* MNU_Recovery = nullptr;
+    QAction* MNU_Completion = nullptr;
     QAction* MNU_ShowImage = nullptr;
     QAction* MNU_DirBtn = nullptr;
     QAction* MNU_SetBrowser = nullptr;
@@ -312,6 +314,8 @@ private:
     void OfferRecoveryAtStart();
     bool RecoverText(const RecoveryCopy& copy);
     void ApplyEditorView();
+    // Completion while typing (mainform_completion.cpp).
+    void WireCompletionCommands();
     MainSettings CurrentSettings() const;
     void ApplyWordWrap();
     enum class HistoryMenuUpdate { Rebuild, Keep };
@@ -336,6 +340,7 @@ private:
     std::unique_ptr<PreviewPageController> preview_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
+    CodeCompletion* completion_ = nullptr;    // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;
     bool activated_ = false;
     QSplitter* problemsSplitter_ = nullptr;

@@ -315,6 +315,7 @@ void TFM_MainForm::BuildMainMenu()
     MNU_Highlight = CheckItem(Options1, QStringLiteral("Syntax &Colouring"), true);
     MNU_LineNumbers = CheckItem(Options1, QStringLiteral("Line &Numbers"), true);
     MNU_Recovery = CheckItem(Options1, QStringLiteral("&Keep Recovery Copies"), true);
+    MNU_Completion = CheckItem(Options1, QStringLiteral("Code Co&mpletion"), true);
     MNU_ShowImage = CheckItem(Options1, QStringLiteral("&Show Images in Preview"), true);
     MNU_DirBtn = CheckItem(Options1, QStringLiteral("Show Directory Bar"), true);
     MNU_SetBrowser = Item(Options1, QStringLiteral("Set Web &Browser"));

@@ -7,6 +7,7 @@
 #include "app/settingsfile.h"
 #include "app/windowplacement.h"
 #include "common/settingsfont.h"
+#include "editing/codecompletion.h"
 #include "platform/editcontrol.h"
 #include "platform/kivoerror.h"
 #include "platform/profile.h"
@@ -55,6 +56,7 @@ MainSettings TFM_MainForm::CurrentSettings() const
     s.highlight = MNU_Highlight->isChecked();
     s.lineNumbers = MNU_LineNumbers->isChecked();
     s.recovery = MNU_Recovery->isChecked();
+    s.completion = MNU_Completion->isChecked();
     s.editorFont = ToSettingsFont(HTML_WINDOW->font(), TextColor(*HTML_WINDOW, QPalette::Text));
     s.showImage = MNU_ShowImage->isChecked();
     s.previewFont = ToSettingsFont(LB_VFONT->font(), TextColor(*LB_VFONT, QPalette::WindowText));
@@ -113,6 +115,9 @@ void TFM_MainForm::LoadSettings()
     MNU_LineNumbers->setChecked(s.lineNumbers);
     MNU_Recovery->setChecked(s.recovery);
     ApplyEditorView();
+    MNU_Completion->setChecked(s.completion);
+    if (completion_)
+        completion_->SetEnabled(s.completion);
 
     if (s.editorFontStored) {
         HTML_WINDOW->setFont(ToQFont(s.editorFont, HTML_WINDOW->font()));

@@ -58,6 +58,7 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.highlight = ReadBool(profile, kEditor, QStringLiteral("Highlight"), true);
     s.lineNumbers = ReadBool(profile, kEditor, QStringLiteral("LineNumbers"), true);
     s.recovery = ReadBool(profile, kEditor, QStringLiteral("Recovery"), true);
+    s.completion = ReadBool(profile, kEditor, QStringLiteral("Completion"), true);
     s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
     KeepReadable(s.editorFont);
@@ -82,6 +83,7 @@ void WriteMainSettings(const Profile& profile, const MainSettings& s)
     WriteBool(profile, kEditor, QStringLiteral("Highlight"), s.highlight);
     WriteBool(profile, kEditor, QStringLiteral("LineNumbers"), s.lineNumbers);
     WriteBool(profile, kEditor, QStringLiteral("Recovery"), s.recovery);
+    WriteBool(profile, kEditor, QStringLiteral("Completion"), s.completion);
 
     WriteBool(profile, kPreview, QStringLiteral("Image"), s.showImage);
     WriteFontSetting(profile, s.previewFont, kPreview, kFontPrefix);

@@ -39,6 +39,7 @@ struct MainSettings {
     bool lineNumbers = true;
     // Recovery copies of unsaved text; absent means on.
     bool recovery = true;
+    bool completion = true;
 
     bool showImage = true;
     SettingsFont previewFont;

@@ -331,3 +331,32 @@ HtmlLineState ClassifyHtmlLine(QStringView line, HtmlLineState state, std::vecto
     pieces.clear();
     return LineReader(line, Reading::From(state), pieces).Run().ToState();
 }
+
+HtmlReadingPlace ReadingPlaceOf(HtmlLineState state)
+{
+    switch (Reading::From(state).place) {
+    case InText:
+        return HtmlReadingPlace::Text;
+    case InHeadingLevel:
+    case InAttributes:
+    case InAttributeName:
+    case AfterAttributeName:
+    case InWord:
+        return HtmlReadingPlace::Tag;
+    case BeforeValue:
+        return HtmlReadingPlace::BeforeValue;
+    case InDoubleQuoted:
+    case InSingleQuoted:
+        return HtmlReadingPlace::QuotedValue;
+    case InComment:
+    case AfterCommentDashes:
+    case AfterCommentBlanks:
+    case InDeclaration:
+        return HtmlReadingPlace::Comment;
+    case InTextArea:
+        return HtmlReadingPlace::TextArea;
+    case InSkippedRest:
+        break;
+    }
+    return HtmlReadingPlace::Other;
+}

@@ -39,3 +39,16 @@ constexpr HtmlLineState kHtmlLineStateLimit = 1 << 16;
 // start to end, neighbours of the same kind joined, starting from the state
 // the line before ended in; returns the state this line ends in.
 HtmlLineState ClassifyHtmlLine(QStringView line, HtmlLineState state, std::vector<HtmlPiece>& pieces);
+
+// Where the reading stands at the end of a line (or of the part of a line
+// read), in the terms completion asks about.
+enum class HtmlReadingPlace {
+    Text,
+    Tag,          // after the name or between attributes
+    BeforeValue,  // after "=", no value yet
+    QuotedValue,
+    Comment,      // also a declaration
+    TextArea,     // the content of a TEXTAREA
+    Other,        // the rest of a tag nobody reads
+};
+HtmlReadingPlace ReadingPlaceOf(HtmlLineState state);

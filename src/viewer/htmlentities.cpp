@@ -93,6 +93,17 @@ char32_t LookupNamedCharacter(QStringView name)
     return it == map.end() ? 0 : it->second;
 }
 
+const std::vector<NamedCharacterEntry>& NamedCharacterList()
+{
+    static const std::vector<NamedCharacterEntry> list = [] {
+        std::vector<NamedCharacterEntry> l;
+        for (const NamedCharacter& n : kNamedCharacters)
+            l.push_back({QString::fromLatin1(n.name), n.code});
+        return l;
+    }();
+    return list;
+}
+
 char32_t CharacterOfReference(char32_t number)
 {
     if (number >= 128 && number < 160)

@@ -69,6 +69,12 @@ private:
 constexpr int MaxNamedCharacterLength = 8;
 // A name of the HTML 4 set (case kept) to its character, or 0.
 char32_t LookupNamedCharacter(QStringView name);
+// Every name of the HTML 4 named characters with its character, in code order.
+struct NamedCharacterEntry {
+    QString name;
+    char32_t character = 0;
+};
+const std::vector<NamedCharacterEntry>& NamedCharacterList();
 // The character a numeric reference stands for: 128 to 159 as Windows-1252;
 // 0 for control characters other than tab and line feed, surrogates and
 // numbers beyond Unicode.
