@@ -4,6 +4,7 @@
 #include "editing/search.h"
 #include "editing/tagmenus.h"
 #include "platform/editcontrol.h"
+#include "platform/keptselection.h"
 #include "wizards/bodywizard.h"
 
 #include <QAction>
@@ -108,9 +109,12 @@ QString SelectBodyTag(EditControl& edit)
 
 void BodyEditor1Click(EditControl& edit, Prompts& prompts, const QString& documentFileName, QWidget* parent)
 {
+    KeptSelection kept(edit);
     const QString tag = SelectBodyTag(edit);
-    if (const std::optional<QString> result = RunBodyWizard(prompts, tag, documentFileName, parent))
+    if (const std::optional<QString> result = RunBodyWizard(prompts, tag, documentFileName, parent)) {
         edit.ReplaceSelection(*result);
+        kept.Release();
+    }
 }
 
 void ColorCode1Click(EditControl& edit, Prompts& prompts)
