@@ -6,6 +6,7 @@
 #include "platform/ddeclient.h"
 #include "platform/programstart.h"
 #include "platform/qtprompts.h"
+#include "platform/strayaltkeys.h"
 
 #include <QFileInfo>
 #include <memory>
@@ -15,6 +16,9 @@ int main(int argc, char* argv[])
     AnswerHelpAndVersion(argc, argv);
     KivoApplication app(argc, argv);
     const StartOptions options = ReadStartOptions();
+    // A mistyped menu shortcut must not type into whatever field has the keyboard.
+    StrayAltKeyFilter strayAltKeys;
+    app.installEventFilter(&strayAltKeys);
     auto about = std::make_unique<TFM_Splash>();
     // The application's name, not a display name: Qt would append a display
     // name to every window's caption ("About - KivoPro32").

@@ -1,6 +1,7 @@
 #include "platform/editcontrol.h"
 
 #include "platform/linenumbergutter.h"
+#include "platform/strayaltkeys.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -235,6 +236,10 @@ bool EditControl::CanUndo() const
 
 void EditControl::keyPressEvent(QKeyEvent* event)
 {
+    if (IsStrayAltKey(*event)) {
+        event->ignore();
+        return;
+    }
     if (event->matches(QKeySequence::InsertLineSeparator)) {
         QKeyEvent enter(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier, event->text(),
                         event->isAutoRepeat(), event->count());

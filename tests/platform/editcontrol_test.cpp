@@ -1,5 +1,8 @@
 #include "platform/editcontrol.h"
+#include "platform/strayaltkeys.h"
 
+#include <QLineEdit>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -83,6 +86,27 @@ TEST(EditControl, KeepsNonBreakingSpacesAndLongLines)
     EXPECT_EQ(edit.Line(1).size(), 70000);
     EXPECT_EQ(edit.TextLength(), 70005);
     EXPECT_EQ(edit.LineFromChar(70004), 1);
+}
+
+// Alt with a letter or digit that no shortcut took is a mistyped menu
+// shortcut: no text field types it.
+TEST(EditControl, AltWithALetterOrDigitTypesNothing)
+{
+    const auto type = [](QWidget& field) {
+        QTest::keyClick(&field, Qt::Key_Z, Qt::AltModifier);
+        QTest::keyClick(&field, Qt::Key_Q, Qt::AltModifier | Qt::ShiftModifier);
+        QTest::keyClick(&field, Qt::Key_1, Qt::AltModifier);
+        QTest::keyClicks(&field, QStringLiteral("aB"));
+    };
+    EditControl edit;
+    type(edit);
+    EXPECT_EQ(edit.Text(), QStringLiteral("aB"));
+    // The other text fields, once the program's filter watches the keys.
+    QLineEdit line;
+    StrayAltKeyFilter filter;
+    line.installEventFilter(&filter);
+    type(line);
+    EXPECT_EQ(line.text(), QStringLiteral("aB"));
 }
 
 }  // namespace
