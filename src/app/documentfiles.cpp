@@ -141,8 +141,8 @@ void DocumentFiles::SaveDocument()
         SaveAs();
         return;
     }
-    BusyCursor busy;
-    SaveTextFile(fileName_, editor_.Text(), format_);
+    if (!WriteDocument(fileName_))
+        return;
     modified_ = false;
     observer_.ChangesSettled();
 }
@@ -150,6 +150,24 @@ void DocumentFiles::SaveDocument()
 void DocumentFiles::SaveAsCommand()
 {
     SaveAs();
+}
+
+bool DocumentFiles::WriteDocument(const QString& path)
+{
+    const QString text = editor_.Text();
+    // Written as UTF-8 without a word, the file would show garbage for its
+    // accented letters wherever it is still read as Windows-1252.
+    if (format_.encoding == TextEncoding::Windows1252 && !FitsEncoding(text, format_.encoding)) {
+        const QString question = QFileInfo(fileName_.isEmpty() ? path : fileName_).fileName() +
+                                 QStringLiteral(" was read as Windows-1252, which cannot hold some characters now "
+                                                "in the text. Save it as UTF-8?");
+        if (prompts_.Message(question, MessageKind::Confirmation, MessageButtons::YesNo) != Answer::Yes)
+            return false;
+        format_.encoding = TextEncoding::Utf8;
+    }
+    BusyCursor busy;
+    SaveTextFile(path, text, format_);
+    return true;
 }
 
 bool DocumentFiles::MayWrite(const QString& path)
@@ -171,10 +189,8 @@ bool DocumentFiles::SaveAs()
     saveDialogName_ = *path;
     if (!MayWrite(*path))
         return false;
-    {
-        BusyCursor busy;
-        SaveTextFile(*path, editor_.Text(), format_);
-    }
+    if (!WriteDocument(*path))
+        return false;
     SetName(*path);
     modified_ = false;
     observer_.ChangesSettled();

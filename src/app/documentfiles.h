@@ -65,6 +65,9 @@ public:
 
 private:
     bool SaveAs();
+    // Writes the editor's text to `path`; false when the user would not
+    // have a Windows-1252 document become UTF-8.
+    bool WriteDocument(const QString& path);
     // Asks before replacing an existing file; true when writing may go on.
     bool MayWrite(const QString& path);
     void SetName(const QString& path);

@@ -142,6 +142,40 @@ TEST_F(DocumentFilesTest, OpenLoadsTheFileNamesTheDocumentAndShowsTheEditor)
     EXPECT_EQ(ReadBytes(path), QByteArray("<HTML>\n<BODY>caf\xE9</BODY>\n</HTML>"));
 }
 
+// A Windows-1252 file that must become UTF-8 to keep a new character does
+// so only when the user agrees; the next saves ask no more.
+TEST_F(DocumentFilesTest, AWindows1252FileBecomesUtf8OnlyWhenTheUserAgrees)
+{
+    const QString path = Path(QStringLiteral("latin.htm"));
+    const QByteArray latin("caf\xE9\r\n");
+    WriteBytes(path, latin);
+    document.LoadHtmlFile(path);
+    Type(QStringLiteral("\u03A9"));
+    const QString question = QStringLiteral(
+        "latin.htm was read as Windows-1252, which cannot hold some characters now in the text. Save it as UTF-8?");
+
+    prompts.answers = {Answer::No};
+    document.SaveDocument();
+    ASSERT_EQ(prompts.asked.size(), 1u);
+    EXPECT_EQ(prompts.asked[0].text, question);
+    EXPECT_EQ(prompts.asked[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(prompts.asked[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ReadBytes(path), latin);
+    EXPECT_TRUE(document.DocumentModified());
+
+    prompts.answers = {Answer::Yes};
+    document.SaveDocument();
+    EXPECT_EQ(ReadBytes(path), QByteArray("caf\xC3\xA9\r\n\xCE\xA9"));
+    EXPECT_FALSE(document.DocumentModified());
+    EXPECT_EQ(document.Format().encoding, TextEncoding::Utf8);
+
+    // From now on UTF-8, also once the text would fit Windows-1252 again.
+    editor.SetText(QStringLiteral("caf\u00E9"));
+    document.SaveDocument();
+    EXPECT_EQ(prompts.asked.size(), 2u);
+    EXPECT_EQ(ReadBytes(path), QByteArray("caf\xC3\xA9"));
+}
+
 TEST_F(DocumentFilesTest, AMissingFileLeavesTheDocumentAsItWas)
 {
     document.NewDocument();
