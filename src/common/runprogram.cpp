@@ -28,7 +28,9 @@ void RunProgram(ProgramStarter& starter, Prompts& prompts, const QString& progra
     // An empty argument is no argument at all, as the classic command line
     // "program " reads.
     const QStringList arguments = argument.isEmpty() ? QStringList() : QStringList{argument};
-    ReportStartFailure(prompts, program, starter.WinExec(program, arguments));
+    // The prompts outlive every start: they belong to the program's whole run.
+    const auto reportLate = [&prompts, program](int result) { ReportStartFailure(prompts, program, result); };
+    ReportStartFailure(prompts, program, starter.WinExecWatched(program, arguments, reportLate));
 }
 
 void RunProgram(ProgramStarter& starter, Prompts& prompts, const QString& program, const QString& fixedArguments,

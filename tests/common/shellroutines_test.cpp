@@ -2,9 +2,13 @@
 #include "common/relativeurl.h"
 #include "common/runprogram.h"
 #include "common/striptags.h"
+#include "platform/programstart.h"
 #include "support/recordingstarter.h"
 #include "support/scriptedprompts.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -90,6 +94,29 @@ TEST(RunProgram, PassesTheArgumentWholeAndReportsFailures)
     EXPECT_EQ(prompts.Messages(),
               (QStringList{QStringLiteral("nothere\n not found"), QStringLiteral("Cannot execute, system error")}));
     EXPECT_EQ(prompts.asked[0].kind, MessageKind::Error);
+}
+
+// Where no text viewer exists, the desktop's opener is started; when it then
+// finds no application (exit code 3) or fails otherwise, the user is told.
+TEST(RunProgram, ReportsADesktopOpenerThatFailsAfterItStarted)
+{
+    QTemporaryDir folder;
+    const std::pair<int, QString> cases[] = {{3, QStringLiteral("NOTEPAD\n not found")},
+                                             {4, QStringLiteral("Cannot execute, system error")}};
+    for (const auto& [exitCode, message] : cases) {
+        const QString opener = folder.filePath(QStringLiteral("opener%1").arg(exitCode));
+        QFile script(opener);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write(QStringLiteral("#!/bin/sh\nexit %1\n").arg(exitCode).toUtf8());
+        script.close();
+        script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        ProcessProgramStarter starter(opener);
+        ScriptedPrompts prompts;
+        RunProgram(starter, prompts, QStringLiteral("NOTEPAD"), folder.filePath(QStringLiteral("TMPFILE.TXT")));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !prompts.asked.empty(); }, 10000)) << exitCode;
+        EXPECT_EQ(prompts.Messages(), QStringList{message});
+    }
 }
 
 TEST(RunProgram, ClassicCommandLineText)
