@@ -9,12 +9,15 @@
 #include "platform/editcontrol.h"
 #include "platform/programstart.h"
 #include "platform/prompts.h"
+#include "platform/startfolderprompts.h"
 #include "viewer/htmlviewer.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
 #include <QPrinter>
@@ -38,6 +41,8 @@ constexpr int kPreviewHistory = 8;
 TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& arguments, QWidget* parent)
     : QMainWindow(parent), services_(services), arguments_(arguments)
 {
+    startFolderPrompts_ = std::make_unique<StartFolderPrompts>(*services_.prompts, [this] { return DocumentFolder(); });
+    services_.prompts = startFolderPrompts_.get();
     setObjectName(QStringLiteral("FM_MainForm"));
     setWindowTitle(QStringLiteral("KivoPro32 HTML Editor"));
     setWindowIcon(ProgramIcon());
@@ -71,6 +76,13 @@ TFM_MainForm::TFM_MainForm(const PlatformServices& services, const QStringList& 
 }
 
 TFM_MainForm::~TFM_MainForm() = default;
+
+QString TFM_MainForm::DocumentFolder() const
+{
+    if (!document_ || !document_->HasName())
+        return QDir::currentPath();
+    return QFileInfo(document_->DocumentFileName()).absolutePath();
+}
 
 void TFM_MainForm::Run(const std::function<void()>& command)
 {

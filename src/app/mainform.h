@@ -332,7 +332,11 @@ private:
     void DocumentOpened(const QString& path) override;
     void DocumentRenamed(const QString& path) override;
     void ChangesSettled() override;
+    // The document's folder; for a new document, the current folder.
+    QString DocumentFolder() const;
 
+    // File dialogs start in the document's folder; services_.prompts is this.
+    std::unique_ptr<Prompts> startFolderPrompts_;
     PlatformServices services_;
     QStringList arguments_;
     QString appTitle_;

@@ -1,5 +1,6 @@
 #include "wizards/imagedialog.h"
 
+#include "common/isset.h"
 #include "common/windowrectangle.h"
 #include "platform/busycursor.h"
 #include "platform/commandwrapper.h"
@@ -14,7 +15,9 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFileSystemModel>
+#include <QHelpEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -26,9 +29,12 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QSplitter>
+#include <QStyledItemDelegate>
 #include <QTimer>
+#include <QToolTip>
 #include <QTreeView>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <climits>
 
 namespace {
@@ -79,6 +85,29 @@ PlainIconProvider& Icons()
     static PlainIconProvider provider;
     return provider;
 }
+
+// A name cut short by the width of its list shows whole in a tooltip.
+class WholeNameDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override
+    {
+        if (event->type() != QEvent::ToolTip || !index.isValid())
+            return QStyledItemDelegate::helpEvent(event, view, option, index);
+        const QString name = index.data(Qt::DisplayRole).toString();
+        QStyleOptionViewItem shown = option;
+        initStyleOption(&shown, index);
+        const int room = view->viewport()->width() - option.rect.left();
+        if (sizeHint(shown, index).width() > std::min(option.rect.width(), room)) {
+            QToolTip::showText(event->globalPos(), name, view->viewport(), option.rect);
+            return true;
+        }
+        QToolTip::hideText();
+        event->ignore();
+        return false;
+    }
+};
 
 QSpinBox* SizeField(QWidget* parent)
 {
@@ -166,6 +195,7 @@ QWidget* TFM_SelImage::BuildBrowser()
         DirectoryListBox1->hideColumn(column);
     DirectoryListBox1->setHeaderHidden(true);
     DirectoryListBox1->setUniformRowHeights(true);
+    DirectoryListBox1->setItemDelegate(new WholeNameDelegate(DirectoryListBox1));
     connect(DirectoryListBox1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { Guard([=, this] { FolderChosen(current); }); });
     // The tree fills and sorts itself in the background; the chosen folder
@@ -183,6 +213,7 @@ QWidget* TFM_SelImage::BuildBrowser()
     FileListBox1 = new QListView(browser);
     FileListBox1->setObjectName(QStringLiteral("FileListBox1"));
     FileListBox1->setModel(files_);
+    FileListBox1->setItemDelegate(new WholeNameDelegate(FileListBox1));
     // A folder of thousands of pictures lays out without measuring each name.
     FileListBox1->setUniformItemSizes(true);
     FileListBox1->setLayoutMode(QListView::Batched);
@@ -307,6 +338,8 @@ void TFM_SelImage::ShowFolderInTree(const QString& folder)
     treeFollowsFolder_ = true;
     for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
         DirectoryListBox1->expand(parent);
+    // Opened, as a folder list shows the folder it is in: its sub-folders below it.
+    DirectoryListBox1->expand(index);
     DirectoryListBox1->setCurrentIndex(index);
     DirectoryListBox1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
@@ -442,7 +475,8 @@ std::optional<QString> RunImageDialog(Prompts& prompts, const QString& documentF
                                       QWidget* parent)
 {
     TFM_SelImage dialog(prompts, mode, parent);
-    dialog.SetFolder(QDir::currentPath());
+    // The pictures of a page are mostly beside it; a new page has only the current folder.
+    dialog.SetFolder(IsSet(documentFileName) ? QFileInfo(documentFileName).absolutePath() : QDir::currentPath());
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.Result(documentFileName);

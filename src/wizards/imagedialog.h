@@ -101,7 +101,8 @@ private:
 };
 
 // Runs the dialog for the document `documentFileName` (empty while it has
-// no name) with the process's current folder in the folder tree. On "&Done"
+// no name) with the document's folder in the folder tree (the process's
+// current folder for a document without a name). On "&Done"
 // returns the IMG tag (picture mode) or the chosen picture's full path
 // (background mode, empty when none was chosen); nothing on "&Cancel".
 std::optional<QString> RunImageDialog(Prompts& prompts, const QString& documentFileName, ImageDialogMode mode,

@@ -239,27 +239,37 @@ TEST_F(ImageDialogTest, BackgroundModeHidesTheOptionsAndReturnsTheFullPath)
     EXPECT_EQ(dialog->Result(Path("page.htm")), Path("pic.png"));
 }
 
-TEST_F(ImageDialogTest, RunStartsInTheCurrentFolderAndReturnsOnDoneOnly)
+// The dialog starts in the document's folder wherever the process is, with
+// that folder opened in the tree; a new document starts in the current folder.
+TEST_F(ImageDialogTest, RunStartsInTheDocumentsFolderAndReturnsOnDoneOnly)
 {
-    ASSERT_TRUE(QDir::setCurrent(Path("sub")));
-    ImageDialogAnswer done([](TFM_SelImage& dialog) {
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
+    ASSERT_TRUE(QDir(Path("sub")).mkpath(QStringLiteral("deeper")));
+    ImageDialogAnswer done([&](TFM_SelImage& dialog) {
+        const QTreeView& tree = *dialog.DirectoryListBox1;
+        EXPECT_EQ(static_cast<const QFileSystemModel*>(tree.model())->filePath(tree.currentIndex()),
+                  QDir(Path("sub")).absolutePath());
+        EXPECT_TRUE(tree.isExpanded(tree.currentIndex()));
         ASSERT_TRUE(WaitFor([&] { return dialog.ChooseFile("inner.png"); }));
         dialog.ED_ALT->setText(" ");
         dialog.BT_Ok->click();
     });
-    EXPECT_EQ(RunImageDialog(prompts, Path("page.htm"), ImageDialogMode::Picture),
-              R"(<IMG SRC="sub/inner.png" WIDTH=5 HEIGHT=5>)");
+    EXPECT_EQ(RunImageDialog(prompts, Path("sub/page.htm"), ImageDialogMode::Picture),
+              R"(<IMG SRC="inner.png" WIDTH=5 HEIGHT=5>)");
     EXPECT_TRUE(done.Answered());
 
     ImageDialogAnswer cancel([](TFM_SelImage& dialog) {
         ASSERT_TRUE(WaitFor([&] { return dialog.ChooseFile("inner.png"); }));
         dialog.BT_Select->click();
     });
-    EXPECT_EQ(RunImageDialog(prompts, Path("page.htm"), ImageDialogMode::Background), std::nullopt);
+    EXPECT_EQ(RunImageDialog(prompts, Path("sub/page.htm"), ImageDialogMode::Background), std::nullopt);
     EXPECT_TRUE(cancel.Answered());
 
-    ImageDialogAnswer nothingChosen([](TFM_SelImage& dialog) { dialog.BT_Ok->click(); });
-    EXPECT_EQ(RunImageDialog(prompts, Path("page.htm"), ImageDialogMode::Background), "");
+    ImageDialogAnswer newDocument([&](TFM_SelImage& dialog) {
+        EXPECT_EQ(dialog.Folder(), QDir(folder.path()).absolutePath());
+        dialog.BT_Ok->click();
+    });
+    EXPECT_EQ(RunImageDialog(prompts, QString(), ImageDialogMode::Background), "");
 }
 
 TEST_F(ImageDialogTest, PictureCommandReplacesTheSelectionWithTheTag)
