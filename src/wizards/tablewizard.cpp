@@ -5,6 +5,7 @@
 #include "platform/profile.h"
 #include "platform/prompts.h"
 #include "viewer/htmlviewer.h"
+#include "wizards/cellgrid.h"
 #include "wizards/tablefiles.h"
 #include "wizards/tablegenerator.h"
 #include "wizards/tablereader.h"
@@ -103,8 +104,14 @@ QWidget* TFM_SetTable::BuildFields()
     RB_ADefault->setObjectName(QStringLiteral("RB_ADefault"));
     RB_ADefault->setChecked(true);
     auto* alignment = new QButtonGroup(fields);
-    for (QRadioButton* button : {RB_ATOP, RB_ABOT, RB_ADefault})
+    for (QRadioButton* button : {RB_ATOP, RB_ABOT, RB_ADefault}) {
         alignment->addButton(button);
+        // Tab stops at the checked button only; the arrow keys choose another.
+        connect(button, &QRadioButton::toggled, button, [button](bool checked) {
+            button->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+        });
+        button->setFocusPolicy(button->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+    }
 
     auto* captionRow = new QHBoxLayout;
     captionRow->addWidget(captionLabel);
@@ -132,7 +139,11 @@ QWidget* TFM_SetTable::BuildFields()
         {SHCOL, "Heading Cols"}, {SHROW, "Heading Rows"}, {SCP, "Cell Padding"},
         {SWidth, "Width"},      {SHeight, "Height"},     {SCS, "Cell Spacing"}};
     int index = 0;
+    // Tab walks the fields row by row, as they stand on the screen.
+    QWidget* previous = RB_ADefault;
     for (const auto& [field, caption] : labelled) {
+        setTabOrder(previous, field);
+        previous = field;
         auto* label = new QLabel(QLatin1String(caption), fields);
         label->setBuddy(field);
         const int row = 1 + index / 3;
@@ -159,14 +170,13 @@ void TFM_SetTable::BuildNotebook()
 
     EditPage = new QWidget(NB_Grid);
     EditPage->setObjectName(QStringLiteral("Edit"));
-    SG1 = new QTableWidget(3, 3, EditPage);
+    SG1 = new CellGrid(3, 3, EditPage);
     SG1->setObjectName(QStringLiteral("SG1"));
     SG1->horizontalHeader()->setDefaultSectionSize(kColumnWidth);
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     SG1->horizontalHeader()->setSectionsMovable(true);
     SG1->verticalHeader()->setSectionsMovable(true);
-    SG1->setTabKeyNavigation(true);
     connect(SG1->horizontalHeader(), &QHeaderView::sectionMoved, this,
             [this] { KeepMovedSection(Qt::Horizontal); });
     connect(SG1->verticalHeader(), &QHeaderView::sectionMoved, this, [this] { KeepMovedSection(Qt::Vertical); });

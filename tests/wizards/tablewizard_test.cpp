@@ -13,7 +13,9 @@
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -264,3 +266,46 @@ TEST_F(TableWizardTest, RunTableWizardReplacesTheLinesOnlyOnOk)
 }
 
 }  // namespace
+
+// The keyboard walks the fields as they stand, enters the caption alignment
+// at its checked button, and leaves the grid by Tab in its last cell (also
+// while typing in it) or by Ctrl+Tab anywhere.
+TEST_F(TableWizardTest, TabWalksTheFieldsAndLeavesTheGrid)
+{
+    const auto wizard = Wizard();
+    wizard->show();
+    QApplication::setActiveWindow(wizard.get());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(wizard.get()));
+    const auto tab = [&](Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, modifiers);
+        return QApplication::focusWidget();
+    };
+    wizard->ED_CAPTION->setFocus();
+    EXPECT_EQ(tab(), wizard->RB_ADefault);
+    QStringList walked;
+    for (int field = 0; field < 9; ++field) {
+        QWidget* focus = tab();
+        walked << (qobject_cast<QSpinBox*>(focus) ? focus : focus->parentWidget())->objectName();
+    }
+    EXPECT_EQ(walked, QStringList({"SCOL", "SROW", "SBS", "SHCOL", "SHROW", "SCP", "SWidth", "SHeight", "SCS"}));
+
+    QTableWidget& grid = *wizard->SG1;
+    EXPECT_EQ(tab(), &grid);
+    grid.setCurrentCell(2, 1);
+    EXPECT_EQ(tab(), &grid);
+    EXPECT_NE(tab(), &grid);  // from the last cell on to the buttons
+
+    grid.setFocus();
+    grid.setCurrentCell(0, 0);
+    EXPECT_NE(tab(Qt::ControlModifier), &grid);
+
+    // Typing in the last cell: Tab keeps the text and leaves.
+    grid.setFocus();
+    grid.setCurrentCell(2, 2);
+    SetCell(grid, 2, 2, QString());
+    grid.editItem(grid.item(2, 2));
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("end"));
+    const QWidget* after = tab();
+    EXPECT_FALSE(grid.isAncestorOf(after) || after == &grid);
+    EXPECT_EQ(CellText(grid, 2, 2), QStringLiteral("end"));
+}
