@@ -2,8 +2,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileIconProvider>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPixmap>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTextStream>
@@ -75,6 +76,33 @@ QIcon IconNamed(const QString& icon)
 
 }  // namespace
 
+QIcon GenericProgramIcon()
+{
+    // A window with its title bar and a few lines of content, drawn for each
+    // size the buttons ask for so it stays crisp.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48}) {
+        QPixmap picture(size, size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const qreal unit = size / 16.0;
+        const QRectF frame(0.5 * unit, 1.5 * unit, 15 * unit, 13 * unit);
+        painter.setPen(QPen(QColor(0x40, 0x40, 0x40), unit));
+        painter.setBrush(Qt::white);
+        painter.drawRoundedRect(frame, unit, unit);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(0x1F, 0x4E, 0x9C));
+        painter.drawRect(QRectF(frame.left() + 0.5 * unit, frame.top() + 0.5 * unit, frame.width() - unit, 3 * unit));
+        painter.setBrush(QColor(0x90, 0x90, 0x90));
+        for (int line = 0; line < 3; ++line)
+            painter.drawRect(QRectF(3 * unit, (7 + 2.5 * line) * unit, (line == 2 ? 6 : 10) * unit, unit));
+        painter.end();
+        icon.addPixmap(picture);
+    }
+    return icon;
+}
+
 ProgramIcons::ProgramIcons(QStringList applicationFolders)
     : folders_(applicationFolders.isEmpty()
                    ? QStandardPaths::standardLocations(QStandardPaths::ApplicationsLocation)
@@ -114,8 +142,10 @@ QIcon ProgramIcons::IconOf(const QString& program)
         if (!icon.isNull())
             return icon;
     }
-    const QIcon themed = IconNamed(name);
-    if (!themed.isNull())
-        return themed;
-    return QFileIconProvider().icon(QFileInfo(path));
+    for (const QString& themeName : {name, QStringLiteral("application-x-executable")}) {
+        const QIcon themed = IconNamed(themeName);
+        if (!themed.isNull())
+            return themed;
+    }
+    return GenericProgramIcon();
 }

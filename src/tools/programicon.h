@@ -6,8 +6,13 @@
 #include <QStringList>
 
 // The picture of a program for its launch button: the icon of the program's
-// desktop entry or of the icon theme where there is one, the file's own icon
-// otherwise. Desktop entries are read once per object.
+// desktop entry or of the icon theme where there is one, the theme's icon
+// for programs otherwise, and where the desktop has no icon theme at all
+// the generic program picture below. Desktop entries are read once per object.
+// A program window drawn by the program itself, so that a slot whose
+// program has no icon is never blank.
+QIcon GenericProgramIcon();
+
 class ProgramIcons {
 public:
     // `applicationFolders` hold the desktop entries; by default the
