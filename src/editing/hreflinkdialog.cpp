@@ -129,36 +129,33 @@ void TFM_HREFLINK::BuildLocalPage()
     SG1->setShowGrid(true);
     SG1->setMinimumSize(2 * kColumnWidth + 2 * SG1->frameWidth() + 20, 8 * kRowHeight);
 
+    // In the list's place when there is nothing to list: plain text, not a
+    // box over an empty row that could be chosen.
     PA_Empty = new QLabel(QStringLiteral("No BookMark Defined"), Local);
     PA_Empty->setObjectName(QStringLiteral("PA_Empty"));
-    PA_Empty->setFrameStyle(QFrame::Panel | QFrame::Raised);
     PA_Empty->setAlignment(Qt::AlignCenter);
-    PA_Empty->setAutoFillBackground(true);
-    PA_Empty->setMinimumSize(kColumnWidth, 3 * kRowHeight);
+    PA_Empty->setMinimumSize(SG1->minimumSize());
     PA_Empty->hide();
 
     auto* layout = new QGridLayout(Local);
     layout->addWidget(SG1, 0, 0);
-    // Laid over the list, in the same cell.
-    layout->addWidget(PA_Empty, 0, 0, Qt::AlignCenter);
+    layout->addWidget(PA_Empty, 0, 0);
     NB_HREF->addWidget(Local);
 }
 
 void TFM_HREFLINK::SetBookmarks(const std::vector<Bookmark>& bookmarks)
 {
-    // One row more than bookmarks: the empty row that links to nothing.
-    SG1->setRowCount(static_cast<int>(bookmarks.size()) + 1);
+    SG1->setRowCount(static_cast<int>(bookmarks.size()));
     int row = 0;
     for (const Bookmark& bookmark : bookmarks) {
         SG1->setItem(row, 0, ReadOnlyCell(bookmark.name));
         SG1->setItem(row, 1, ReadOnlyCell(bookmark.description));
         ++row;
     }
-    SG1->setItem(row, 0, ReadOnlyCell(QString()));
-    SG1->setItem(row, 1, ReadOnlyCell(QString()));
-    SG1->setCurrentCell(0, 0);
+    if (!bookmarks.empty())
+        SG1->setCurrentCell(0, 0);
+    SG1->setVisible(!bookmarks.empty());
     PA_Empty->setVisible(bookmarks.empty());
-    PA_Empty->raise();
 }
 
 Bookmark TFM_HREFLINK::ChosenBookmark() const

@@ -154,7 +154,7 @@ TEST_F(LinkDialog, CancelChangesNeitherTextNorDefault)
     EXPECT_FALSE(QFile::exists(SettingsPath()));
 }
 
-TEST_F(LinkDialog, BookmarkModeListsTheBookmarksWithHeaderAndTrailingEmptyRow)
+TEST_F(LinkDialog, BookmarkModeListsTheBookmarksUnderTheHeader)
 {
     Start(QStringLiteral("<A NAME=\"top\">Top of page</A>\r\n<a name=\"Pics\">Our Pictures</a>\r\nlink me"),
           QStringLiteral("link me"));
@@ -167,12 +167,11 @@ TEST_F(LinkDialog, BookmarkModeListsTheBookmarksWithHeaderAndTrailingEmptyRow)
         EXPECT_EQ(dialog.SG1->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Description"));
         EXPECT_FALSE(dialog.SG1->horizontalHeader()->isHidden());
         EXPECT_EQ(dialog.SG1->columnCount(), 2);
-        // Below the header: a row per bookmark and one empty row.
-        EXPECT_EQ(dialog.SG1->rowCount(), 3);
+        // Below the header: a row per bookmark, nothing more to choose.
+        EXPECT_EQ(dialog.SG1->rowCount(), 2);
         EXPECT_EQ(dialog.SG1->item(0, 0)->text(), QStringLiteral("top"));
         EXPECT_EQ(dialog.SG1->item(1, 0)->text(), QStringLiteral("Pics"));
         EXPECT_EQ(dialog.SG1->item(1, 1)->text(), QStringLiteral("Our Pictures"));
-        EXPECT_TRUE(dialog.SG1->item(2, 0)->text().isEmpty());
         EXPECT_EQ(dialog.SG1->currentRow(), 0);
         ChooseRow(dialog, 1);
         dialog.BitBtn1->click();
@@ -192,13 +191,14 @@ TEST_F(LinkDialog, InsertWithDescriptionTakesTheBookmarksText)
     EXPECT_EQ(edit.SelStart(), edit.LineIndex(1) + 4 + anchor.size());
 }
 
-TEST_F(LinkDialog, NoBookmarkShowsThePanelAndOkInsertsNothing)
+TEST_F(LinkDialog, NoBookmarkShowsTheMessageAloneAndOkInsertsNothing)
 {
     Start(QStringLiteral("<A NAME=\"\">unnamed</A>\r\nword"), QStringLiteral("word"));
     LinkDialogAnswer answer([](TFM_HREFLINK& dialog) {
         EXPECT_TRUE(dialog.PA_Empty->isVisible());
         EXPECT_EQ(dialog.PA_Empty->text(), QStringLiteral("No BookMark Defined"));
-        EXPECT_EQ(dialog.SG1->rowCount(), 1);
+        EXPECT_EQ(dialog.PA_Empty->frameShape(), QFrame::NoFrame);
+        EXPECT_FALSE(dialog.SG1->isVisible());
         dialog.BitBtn1->click();
     });
     LinkToBookmark(edit);
@@ -206,16 +206,16 @@ TEST_F(LinkDialog, NoBookmarkShowsThePanelAndOkInsertsNothing)
     EXPECT_EQ(edit.Text(), QStringLiteral("<A NAME=\"\">unnamed</A>\r\nword"));
 }
 
-TEST_F(LinkDialog, TheEmptyRowAndCancelInsertNothing)
+TEST_F(LinkDialog, NoRowChosenAndCancelInsertNothing)
 {
     const QString text = QStringLiteral("<A NAME=\"a\">A</A>\r\nx");
     Start(text, QStringLiteral("x"));
-    LinkDialogAnswer emptyRow([](TFM_HREFLINK& dialog) {
-        ChooseRow(dialog, 1);
+    LinkDialogAnswer noRow([](TFM_HREFLINK& dialog) {
+        dialog.SG1->setCurrentIndex(QModelIndex());
         dialog.BT_Desc->click();
     });
     LinkToBookmark(edit);
-    EXPECT_TRUE(emptyRow.Answered());
+    EXPECT_TRUE(noRow.Answered());
     EXPECT_EQ(edit.Text(), text);
 
     LinkDialogAnswer cancel([](TFM_HREFLINK& dialog) { dialog.BitBtn2->click(); });
