@@ -2,6 +2,7 @@
 #include "app/glyphs.h"
 #include "app/mainform.h"
 #include "platform/editcontrol.h"
+#include "platform/focusframe.h"
 
 #include <QAction>
 #include <QFrame>
@@ -193,8 +194,7 @@ void TFM_MainForm::BuildPages()
     HTML_WINDOW->setContextMenuPolicy(Qt::CustomContextMenu);
     // Shows that the editor has the keyboard, as a focused edit field does;
     // the plain frame gives no sign of it.
-    HTML_WINDOW->setStyleSheet(QStringLiteral("#HTML_WINDOW { border: 2px solid palette(mid); }"
-                                              "#HTML_WINDOW:focus { border: 2px solid palette(highlight); }"));
+    ShowFocusFrame(*HTML_WINDOW);
     HTML_WINDOW->SetText(QStringLiteral("<HTML>\r\n<HEAD>\r\n<TITLE>Kivo HTML Editor </TITLE>\r\n</HEAD>\r\n"
                                         "<BODY>\r\n\r\n</BODY>\r\n</HTML>"));
     codeLayout->addWidget(HTML_WINDOW);

@@ -1,5 +1,6 @@
 #include "editing/hreflinkdialog.h"
 
+#include "platform/focusframe.h"
 #include "platform/profile.h"
 
 #include <QButtonGroup>
@@ -118,6 +119,7 @@ void TFM_HREFLINK::BuildLocalPage()
     Local->setObjectName(QStringLiteral("Local"));
     SG1 = new QTableWidget(0, 2, Local);
     SG1->setObjectName(QStringLiteral("SG1"));
+    ShowFocusFrame(*SG1);
     SG1->setHorizontalHeaderLabels({QStringLiteral("Bookmark"), QStringLiteral("Description")});
     SG1->verticalHeader()->hide();
     SG1->verticalHeader()->setDefaultSectionSize(kRowHeight);

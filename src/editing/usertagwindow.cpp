@@ -4,6 +4,7 @@
 #include "common/windowrectangle.h"
 #include "editing/usertaglibrary.h"
 #include "platform/commandwrapper.h"
+#include "platform/focusframe.h"
 #include "platform/kivoerror.h"
 #include "platform/profile.h"
 #include "platform/prompts.h"
@@ -90,6 +91,7 @@ void TFM_UserTag::BuildGrid()
 {
     SG1 = new UserTagGrid(kUserTagRows, kUserTagColumns, this);
     SG1->setObjectName(QStringLiteral("SG1"));
+    ShowFocusFrame(*SG1);
     // The header row names the columns; no column of row numbers.
     SG1->verticalHeader()->hide();
     SG1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);

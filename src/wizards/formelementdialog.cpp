@@ -1,5 +1,7 @@
 #include "wizards/formelementdialog.h"
 
+#include "platform/focusframe.h"
+
 #include <QAbstractItemDelegate>
 #include <QCheckBox>
 #include <QComboBox>
@@ -45,6 +47,7 @@ TFM_Element::TFM_Element(QWidget* parent) : QDialog(parent)
 
     SG1 = new QTableWidget(0, 2, this);
     SG1->setObjectName(QStringLiteral("SG1"));
+    ShowFocusFrame(*SG1);
     SG1->horizontalHeader()->hide();
     SG1->verticalHeader()->hide();
     // The longest name, MAXLENGTH, shown whole.
