@@ -20,6 +20,11 @@ public:
     {
         return inner_.Message(text, kind, buttons, caption);
     }
+    int Choose(const QString& text, MessageKind kind, const QStringList& buttons,
+               const QString& caption = QString()) override
+    {
+        return inner_.Choose(text, kind, buttons, caption);
+    }
     std::optional<QString> AskValue(const QString& caption, const QString& label, const QString& initial) override
     {
         return inner_.AskValue(caption, label, initial);
