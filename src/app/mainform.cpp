@@ -108,6 +108,7 @@ void TFM_MainForm::WireCommands()
     WireLinkCommands();
     WireSettingsCommands();
     WirePreviewCommands();
+    WireSideBySideCommands();
     WirePrintCommands();
     WireTableCommands();
     WireFormCommands();

@@ -4,6 +4,7 @@
 #include "app/documentfiles.h"
 #include "app/previewpagecontroller.h"
 #include "app/services.h"
+#include "app/sidebysidecontroller.h"
 #include "editing/contextmenu.h"
 #include "tools/dirslots.h"
 
@@ -22,6 +23,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QSplitter;
 class QStackedWidget;
 class QTabBar;
 class RecoveryKeeper;
@@ -200,6 +202,17 @@ public:
     void ViewerFont1Click();
     void ViewerFontFixed1Click();
 
+    // --- Editor and preview side by side (mainform_sidebyside.cpp) -------
+    QAction* MNU_SideBySide = nullptr;
+    QAction* MNU_SyncScroll = nullptr;
+    QSplitter* SideBySideSplitter = nullptr;
+    // The editor pane's width, 0 for half the window.
+    int SideBySideSplit = 0;
+    void ApplySideBySide();
+    // Side by side, the tab strip moves the keyboard between the panes.
+    bool SideBySideTabChange(int tab);
+    SideBySideController& SideBySide() { return *sideBySide_; }
+
     // --- Commands ------------------------------------------------------
     void NewKivoWindow1Click();
     void BT_EXITClick();
@@ -297,6 +310,9 @@ private:
     void WireSearchCommands();
     void WireSettingsCommands();
     void WirePreviewCommands();
+    void WireSideBySideCommands();
+    // The tool notebook and the editor-only buttons for the page of a tab.
+    void ShowToolsFor(int tab);
     void WirePrintCommands();
     void CopyTagMenus();
     void WireTableCommands();
@@ -343,6 +359,7 @@ private:
     std::unique_ptr<DocumentFiles> document_;
     std::unique_ptr<PreviewPageController> preview_;
     std::unique_ptr<RecoveryKeeper> recovery_;
+    std::unique_ptr<SideBySideController> sideBySide_;
     HtmlHighlighter* highlighter_ = nullptr;  // owned by HTML_WINDOW
     CodeCompletion* completion_ = nullptr;    // owned by HTML_WINDOW
     QLabel* statusLabel_ = nullptr;

@@ -86,15 +86,24 @@ void TFM_MainForm::ApplyPreviewSettings()
     ViewPage->SetViewImages(MNU_ShowImage->isChecked());
 }
 
-void TFM_MainForm::TabSet1Change(int tab)
+void TFM_MainForm::ShowToolsFor(int tab)
 {
-    ShowPage(tab);
+    NB_Tools->setCurrentIndex(tab);
     const bool editorPage = tab == 0;
     BT_KivoLink->setVisible(editorPage);
     BT_Clock->setVisible(editorPage);
     BT_Paste->setEnabled(editorPage);
     BT_CUT->setEnabled(editorPage);
     BT_SaveBlock->setEnabled(editorPage);
+}
+
+void TFM_MainForm::TabSet1Change(int tab)
+{
+    if (SideBySideTabChange(tab))
+        return;
+    ShowPage(tab);
+    ShowToolsFor(tab);
+    const bool editorPage = tab == 0;
     if (editorPage) {
         CaptionChanged(document_->Caption());
         // The status is the editor's line again, not a link of the preview.

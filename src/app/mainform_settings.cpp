@@ -57,6 +57,9 @@ MainSettings TFM_MainForm::CurrentSettings() const
     s.lineNumbers = MNU_LineNumbers->isChecked();
     s.recovery = MNU_Recovery->isChecked();
     s.completion = MNU_Completion->isChecked();
+    s.sideBySide = MNU_SideBySide->isChecked();
+    s.sideBySideSplit = SideBySideSplit;
+    s.syncScroll = MNU_SyncScroll->isChecked();
     s.editorFont = ToSettingsFont(HTML_WINDOW->font(), TextColor(*HTML_WINDOW, QPalette::Text));
     s.showImage = MNU_ShowImage->isChecked();
     s.previewFont = ToSettingsFont(LB_VFONT->font(), TextColor(*LB_VFONT, QPalette::WindowText));
@@ -118,6 +121,10 @@ void TFM_MainForm::LoadSettings()
     MNU_Completion->setChecked(s.completion);
     if (completion_)
         completion_->SetEnabled(s.completion);
+    SideBySideSplit = s.sideBySideSplit;
+    MNU_SyncScroll->setChecked(s.syncScroll);
+    MNU_SideBySide->setChecked(s.sideBySide);
+    ApplySideBySide();
 
     if (s.editorFontStored) {
         HTML_WINDOW->setFont(ToQFont(s.editorFont, HTML_WINDOW->font()));

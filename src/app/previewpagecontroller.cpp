@@ -38,7 +38,7 @@ PreviewPageController::PreviewPageController(THTMLViewer& viewer, EditControl& e
 {
 }
 
-void PreviewPageController::Update(Sender sender)
+void PreviewPageController::Update(Sender sender, Focus focus)
 {
     if (document_.HasName()) {
         const QString folder = QFileInfo(document_.DocumentFileName()).absolutePath();
@@ -60,7 +60,8 @@ void PreviewPageController::Update(Sender sender)
         viewer_.LoadLines(lines);
     }
     ShowWhatIsViewed();
-    viewer_.setFocus();
+    if (focus == Focus::ToViewer)
+        viewer_.setFocus();
 }
 
 void PreviewPageController::ShowWhatIsViewed()

@@ -30,6 +30,9 @@ class PreviewPageController {
 public:
     // Who asks for the preview: Home reloads it whatever changed.
     enum class Sender { Tab, Refresh };
+    // Whether the viewer takes the keyboard afterwards (the preview page is
+    // shown) or it stays where it is (the preview beside the editor).
+    enum class Focus { ToViewer, Keep };
 
     struct Outputs {
         std::function<void(const QString&)> showCaption;
@@ -41,7 +44,7 @@ public:
 
     // Brings the editor's text to the viewer when it changed, a file was
     // opened or Home asks; the document's folder becomes the current one.
-    void Update(Sender sender);
+    void Update(Sender sender, Focus focus = Focus::ToViewer);
     // Home: reloads, reads every picture afresh and forgets the links followed.
     void Refresh();
     void ShowPrevious();

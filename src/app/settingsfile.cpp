@@ -59,6 +59,9 @@ std::optional<MainSettings> ReadMainSettings(const Profile& profile, const MainS
     s.lineNumbers = ReadBool(profile, kEditor, QStringLiteral("LineNumbers"), true);
     s.recovery = ReadBool(profile, kEditor, QStringLiteral("Recovery"), true);
     s.completion = ReadBool(profile, kEditor, QStringLiteral("Completion"), true);
+    s.sideBySide = ReadBool(profile, kEditor, QStringLiteral("SideBySide"), false);
+    s.sideBySideSplit = std::clamp(ReadInteger(profile, kEditor, QStringLiteral("SideBySideSplitter"), 0), 0, 100000);
+    s.syncScroll = ReadBool(profile, kEditor, QStringLiteral("SyncScroll"), true);
     s.editorFontStored = ReadFontSetting(profile, s.editorFont, kEditor, kFontPrefix);
     s.previewFontStored = ReadFontSetting(profile, s.previewFont, kPreview, kFontPrefix);
     KeepReadable(s.editorFont);
@@ -84,6 +87,9 @@ void WriteMainSettings(const Profile& profile, const MainSettings& s)
     WriteBool(profile, kEditor, QStringLiteral("LineNumbers"), s.lineNumbers);
     WriteBool(profile, kEditor, QStringLiteral("Recovery"), s.recovery);
     WriteBool(profile, kEditor, QStringLiteral("Completion"), s.completion);
+    WriteBool(profile, kEditor, QStringLiteral("SideBySide"), s.sideBySide);
+    WriteInteger(profile, kEditor, QStringLiteral("SideBySideSplitter"), s.sideBySideSplit);
+    WriteBool(profile, kEditor, QStringLiteral("SyncScroll"), s.syncScroll);
 
     WriteBool(profile, kPreview, QStringLiteral("Image"), s.showImage);
     WriteFontSetting(profile, s.previewFont, kPreview, kFontPrefix);

@@ -40,6 +40,12 @@ struct MainSettings {
     // Recovery copies of unsaved text; absent means on.
     bool recovery = true;
     bool completion = true;
+    // The preview beside the editor is off unless the file says otherwise;
+    // the panes scroll together unless it says not to. The split is the
+    // editor pane's width, 0 for half the window.
+    bool sideBySide = false;
+    int sideBySideSplit = 0;
+    bool syncScroll = true;
 
     bool showImage = true;
     SettingsFont previewFont;

@@ -123,7 +123,7 @@ public:
     int SourceOffsetAt(QPoint panelPoint);
     // Of the first text at the top of the view.
     int SourceOffsetAtTop() const;
-    bool PlaceOfSource(int offset, SourcePlace& place);
+    bool PlaceOfSource(int offset, SourcePlace& place, SourceAffinity affinity = SourceAffinity::Preceding);
     // The link at a point of the panel, empty when none.
     QString LinkAt(QPoint panelPoint);
     // Scrolls when the rows top..top+height are not all in view, so that

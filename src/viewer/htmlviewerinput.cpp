@@ -139,6 +139,9 @@ void THTMLViewer::PanelMouseDown(Qt::MouseButton button, QPoint at)
     setFocus(Qt::MouseFocusReason);
     if (button != Qt::LeftButton)
         return;
+    // A new press starts a new click, whether or not the double click before
+    // it was ever released.
+    doubleClicked_ = false;
     leftDown_ = true;
     lastMouse_ = at;
     if (!mouseDown_)

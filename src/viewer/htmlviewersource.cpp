@@ -28,11 +28,11 @@ int THTMLViewer::SourceOffsetAtTop() const
     return ::SourceOffsetAtY(document_.Doc, vPos_);
 }
 
-bool THTMLViewer::PlaceOfSource(int offset, SourcePlace& place)
+bool THTMLViewer::PlaceOfSource(int offset, SourcePlace& place, SourceAffinity affinity)
 {
     if (processing_)
         return false;
-    return ::PlaceOfSource(document_.Doc, measure_, offset, place);
+    return ::PlaceOfSource(document_.Doc, measure_, offset, place, affinity);
 }
 
 QString THTMLViewer::LinkAt(QPoint panelPoint)

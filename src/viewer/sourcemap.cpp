@@ -89,7 +89,7 @@ int TextSource::SourceEndOf(int index) const
     return run.Source + (index - run.At) + 1;
 }
 
-int TextSource::IndexOf(int source, int& laterIndex, int& laterSource) const
+int TextSource::IndexOf(int source, int& laterIndex, int& laterSource, SourceAffinity affinity) const
 {
     laterIndex = -1;
     laterSource = -1;
@@ -97,7 +97,9 @@ int TextSource::IndexOf(int source, int& laterIndex, int& laterSource) const
                                   [](int s, const Run& run) { return s < run.Source; });
     if (after != runs_.begin()) {
         const Run& run = *std::prev(after);
-        if (source <= run.SourceEnd) {
+        const bool within = affinity == SourceAffinity::Preceding ? source <= run.SourceEnd
+                                                                  : source < run.SourceEnd;
+        if (within) {
             if (OneForOne(run))
                 return run.At + (source - run.Source);
             return source == run.Source ? run.At : run.At + run.Count;
@@ -240,7 +242,7 @@ int SourceOffsetAtY(const TCell& document, int y)
     return best ? best->Source.SourceOf(bestLine->Start) : -1;
 }
 
-bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlace& place)
+bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlace& place, SourceAffinity affinity)
 {
     const TSection* found = nullptr;
     int foundIndex = 0;
@@ -253,7 +255,7 @@ bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlac
             return false;
         int laterIndex = -1;
         int later = -1;
-        const int index = section.Source.IndexOf(source, laterIndex, later);
+        const int index = section.Source.IndexOf(source, laterIndex, later, affinity);
         if (index >= 0) {
             found = &section;
             foundIndex = index;

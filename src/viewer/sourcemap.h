@@ -13,6 +13,11 @@ class TSection;
 
 // Where the characters of one section's text came from. Built while the text
 // is read, in reading order, so the runs rise in both index and source.
+// Which side an offset that falls between two pieces of shown text goes
+// with: the caret after the text before it (Preceding), or the first line
+// of what follows (Following), as a view that starts at a source line wants.
+enum class SourceAffinity { Preceding, Following };
+
 class TextSource {
 public:
     // One piece: Count characters from At came from Source up to SourceEnd.
@@ -51,7 +56,8 @@ public:
     // exact when the offset lies within or just after a run. Otherwise -1,
     // and laterIndex / laterSource name the first character made from later
     // source (both -1 when there is none).
-    int IndexOf(int source, int& laterIndex, int& laterSource) const;
+    int IndexOf(int source, int& laterIndex, int& laterSource,
+                SourceAffinity affinity = SourceAffinity::Preceding) const;
 
     // Where the section began in the source; answers for a text with no runs
     // of its own (the blank an empty preformatted line gets).
@@ -84,4 +90,5 @@ int SourceOffsetAtY(const TCell& document, int y);
 // Where the caret place at a source offset is shown: exactly when the offset
 // lies in text that is shown, else at the next thing shown from later
 // source, else at the end of the last. False for a document without text.
-bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlace& place);
+bool PlaceOfSource(const TCell& document, Canvas& canvas, int source, SourcePlace& place,
+                   SourceAffinity affinity = SourceAffinity::Preceding);

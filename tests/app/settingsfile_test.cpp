@@ -119,6 +119,7 @@ TEST_F(SettingsFileTest, SavedInOrderAndReadBack)
               "\r\n[Editor]\r\nAutoLineBreak=0\r\nWordWrap=1\r\nShowDir=1\r\n"
               "TEXT Name=Sans\r\nTEXT Size=10\r\nTEXT Color=clBlack\r\nTEXT Style=0000\r\n"
               "Highlight=0\r\nLineNumbers=1\r\nRecovery=0\r\nCompletion=1\r\n"
+              "SideBySide=0\r\nSideBySideSplitter=0\r\nSyncScroll=1\r\n"
               "\r\n[PREVIEW]\r\nImage=1\r\n"
               "TEXT Name=Arial\r\nTEXT Size=9\r\nTEXT Color=clBlack\r\nTEXT Style=0000\r\n"
               "FixFontName=Courier New\r\nBrowser=/usr/bin/firefox\r\n");

@@ -148,6 +148,10 @@ TEST(SourceMap, OffsetsInMarkupShowTheNextTextAndPastTheEndTheLast)
     ASSERT_TRUE(PlaceOfSource(page.doc.Doc, page.canvas, int(page.source.indexOf(QLatin1String("</P>"))), place));
     EXPECT_EQ(place.Section->Buff, QStringLiteral("one"));
     EXPECT_EQ(place.Index, 3);
+    // A view that starts there starts with what follows.
+    ASSERT_TRUE(PlaceOfSource(page.doc.Doc, page.canvas, int(page.source.indexOf(QLatin1String("</P>"))), place,
+                              SourceAffinity::Following));
+    EXPECT_EQ(place.Section->Buff, QStringLiteral("two"));
 
     Page empty{QStringLiteral("<HR><!-- nothing -->")};
     EXPECT_FALSE(PlaceOfSource(empty.doc.Doc, empty.canvas, 0, place));
