@@ -191,14 +191,15 @@ TEST(Measuring, QtCanvasFitsWhatItsWidthsSayAndKeepsFontsApart)
     canvas.SelectFont(bold);
     EXPECT_EQ(canvas.TextWidth(u"WWWW mmmm"), boldWidth);
     // Latin-1 is walked once, anything else searched: both give the longest prefix that fits.
-    for (const QString text : {QStringLiteral("The quick fox, caf\u00e9 & co."), QStringLiteral("stra\u00dfe \u03b1\u03b2 \u6f22\u5b57 x")}) {
+    for (const QString& text : {QStringLiteral("The quick fox, caf\u00e9 & co."), QStringLiteral("stra\u00dfe \u03b1\u03b2 \u6f22\u5b57 x")}) {
         for (int max = -1; max <= canvas.TextWidth(text) + 1; ++max) {
             int width = -1;
             const int fit = canvas.FitText(text, max, width);
             EXPECT_EQ(width, canvas.TextWidth(QStringView(text).left(fit)));
             EXPECT_LE(width, std::max(max, 0));
-            if (fit < text.size())
+            if (fit < text.size()) {
                 EXPECT_GT(canvas.TextWidth(QStringView(text).left(fit + 1)), max) << max;
+            }
         }
     }
 }
