@@ -61,15 +61,27 @@ void TextSource::Append(const TextSource& token, int at, int skip)
     }
 }
 
+namespace {
+
+// The run that holds a character index, or the last one before it; none
+// when the index comes before the first run.
+const TextSource::Run* RunAtOrBefore(const std::vector<TextSource::Run>& runs, int index)
+{
+    auto after = std::upper_bound(runs.begin(), runs.end(), index,
+                                  [](int i, const TextSource::Run& run) { return i < run.At; });
+    return after == runs.begin() ? nullptr : &*std::prev(after);
+}
+
+} // namespace
+
 int TextSource::SourceOf(int index) const
 {
     if (runs_.empty())
         return Start;
-    auto after = std::upper_bound(runs_.begin(), runs_.end(), index,
-                                  [](int i, const Run& run) { return i < run.At; });
-    if (after == runs_.begin())
+    const Run* found = RunAtOrBefore(runs_, index);
+    if (!found)
         return runs_.front().Source;
-    const Run& run = *std::prev(after);
+    const Run& run = *found;
     if (index >= run.At + run.Count)
         return run.SourceEnd;
     return OneForOne(run) ? run.Source + (index - run.At) : run.Source;
@@ -79,11 +91,10 @@ int TextSource::SourceEndOf(int index) const
 {
     if (runs_.empty())
         return Start;
-    auto after = std::upper_bound(runs_.begin(), runs_.end(), index,
-                                  [](int i, const Run& run) { return i < run.At; });
-    if (after == runs_.begin())
+    const Run* found = RunAtOrBefore(runs_, index);
+    if (!found)
         return runs_.front().Source;
-    const Run& run = *std::prev(after);
+    const Run& run = *found;
     if (index >= run.At + run.Count || !OneForOne(run))
         return run.SourceEnd;
     return run.Source + (index - run.At) + 1;
