@@ -5,7 +5,12 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <QHash>
+
 #include <algorithm>
+#include <cstdint>
+#include <iterator>
+#include <string_view>
 
 NameCase CaseOf(QStringView text)
 {
@@ -22,18 +27,110 @@ NameCase CaseOf(QStringView text)
 
 namespace {
 
-bool IsAmong(const QString& upperName, std::initializer_list<const char*> names)
+// What an element does to the open ones when it starts, and which implied
+// ends it stops: bits, so that closing is a walk over numbers, not names.
+enum Role : std::uint32_t {
+    kParagraph = 1u << 0,
+    kHead = 1u << 1,
+    kListItem = 1u << 2,
+    kDefinitionItem = 1u << 3,
+    kRow = 1u << 4,
+    kCell = 1u << 5,
+    kTableSection = 1u << 6,
+    kOption = 1u << 7,
+    kStopsParagraphEnd = 1u << 8,
+    kStopsListItemEnd = 1u << 9,
+    kStopsDefinitionEnd = 1u << 10,
+    kStopsRowEnd = 1u << 11,
+    kStopsCellEnd = 1u << 12,
+    kStopsSectionEnd = 1u << 13,
+    kStopsOptionEnd = 1u << 14,
+    kEndsParagraph = 1u << 15,
+    kBody = 1u << 16,
+    kEmpty = 1u << 17,
+};
+
+struct NamedRoles {
+    const char* name;
+    std::uint32_t roles;
+};
+
+// Starting an element of kEndsParagraph ends an open paragraph, unless an
+// element of kStopsParagraphEnd stands between them; and so on for the
+// other implied ends.
+constexpr NamedRoles kRoles[] = {
+    {"ADDRESS", kEndsParagraph | kStopsParagraphEnd},
+    {"APPLET", kStopsParagraphEnd},
+    {"BLOCKQUOTE", kEndsParagraph | kStopsParagraphEnd},
+    {"BODY", kBody | kStopsParagraphEnd},
+    {"BUTTON", kStopsParagraphEnd},
+    {"CAPTION", kStopsParagraphEnd},
+    {"CENTER", kEndsParagraph | kStopsParagraphEnd},
+    {"DD", kDefinitionItem | kEndsParagraph | kStopsParagraphEnd},
+    {"DIR", kEndsParagraph | kStopsListItemEnd},
+    {"DIV", kEndsParagraph | kStopsParagraphEnd},
+    {"DL", kEndsParagraph | kStopsDefinitionEnd},
+    {"DT", kDefinitionItem | kEndsParagraph | kStopsParagraphEnd},
+    {"FIELDSET", kEndsParagraph | kStopsParagraphEnd},
+    {"FORM", kEndsParagraph | kStopsParagraphEnd},
+    {"H1", kEndsParagraph},
+    {"H2", kEndsParagraph},
+    {"H3", kEndsParagraph},
+    {"H4", kEndsParagraph},
+    {"H5", kEndsParagraph},
+    {"H6", kEndsParagraph},
+    {"HEAD", kHead},
+    {"HR", kEndsParagraph},
+    {"ISINDEX", kEndsParagraph},
+    {"LI", kListItem | kEndsParagraph | kStopsParagraphEnd},
+    {"MENU", kEndsParagraph | kStopsListItemEnd},
+    {"NOFRAMES", kEndsParagraph},
+    {"NOSCRIPT", kEndsParagraph},
+    {"OBJECT", kStopsParagraphEnd},
+    {"OL", kEndsParagraph | kStopsListItemEnd},
+    {"OPTGROUP", kStopsOptionEnd},
+    {"OPTION", kOption},
+    {"P", kParagraph | kEndsParagraph},
+    {"PRE", kEndsParagraph},
+    {"SELECT", kStopsOptionEnd},
+    {"TABLE", kEndsParagraph | kStopsParagraphEnd | kStopsListItemEnd | kStopsDefinitionEnd | kStopsRowEnd |
+                  kStopsCellEnd | kStopsSectionEnd},
+    {"TBODY", kTableSection | kStopsRowEnd},
+    {"TD", kCell | kStopsParagraphEnd},
+    {"TFOOT", kTableSection | kStopsRowEnd},
+    {"TH", kCell | kStopsParagraphEnd},
+    {"THEAD", kTableSection | kStopsRowEnd},
+    {"TR", kRow | kStopsCellEnd},
+    {"UL", kEndsParagraph | kStopsListItemEnd},
+};
+
+static_assert(std::is_sorted(std::begin(kRoles), std::end(kRoles),
+                             [](const NamedRoles& a, const NamedRoles& b) {
+                                 return std::string_view(a.name) < std::string_view(b.name);
+                             }),
+              "looked up by halves");
+
+std::uint32_t RolesOfUpperName(const QString& upperName)
 {
-    return std::any_of(names.begin(), names.end(),
-                       [&](const char* n) { return upperName == QLatin1StringView(n); });
+    const auto entry = std::lower_bound(std::begin(kRoles), std::end(kRoles), upperName,
+                                        [](const NamedRoles& e, const QString& name) {
+                                            return QLatin1StringView(e.name) < name;
+                                        });
+    std::uint32_t roles = entry != std::end(kRoles) && upperName == QLatin1StringView(entry->name) ? entry->roles : 0;
+    if (IsEmptyHtmlElement(upperName))
+        roles |= kEmpty;
+    return roles;
 }
 
-// Starting one of these ends an open paragraph.
-bool EndsParagraph(const QString& u)
+// Pages spell the same few names over and over: each spelling is looked up
+// once. Only the editor's thread reads markup.
+std::uint32_t RolesOf(const QString& name)
 {
-    return IsAmong(u, {"P", "H1", "H2", "H3", "H4", "H5", "H6", "UL", "OL", "DL", "DIR", "MENU", "PRE", "DIV",
-                       "CENTER", "BLOCKQUOTE", "FORM", "HR", "TABLE", "ADDRESS", "FIELDSET", "ISINDEX", "LI", "DT",
-                       "DD", "NOSCRIPT", "NOFRAMES"});
+    static QHash<QString, std::uint32_t> known;
+    const auto found = known.constFind(name);
+    if (found != known.constEnd())
+        return *found;
+    return *known.insert(name, RolesOfUpperName(name.toUpper()));
 }
 
 }  // namespace
@@ -76,12 +173,15 @@ void MarkupReading::Mark(QChar c, QChar next)
         inTag_ = true;
         endTag_ = next == QLatin1Char('/');
         nameOpen_ = true;
-        tagName_.clear();
+        // Emptied, not freed: the next name and attributes reuse the room.
+        tagName_.resize(0);
         tagAttributes_.clear();
     } else if (c == QLatin1Char('>')) {
         FinishName();
-        if (inTag_)
-            closedTagAttributes_ = tagAttributes_;
+        if (inTag_) {
+            closedTagAttributes_.swap(tagAttributes_);
+            tagAttributes_.clear();
+        }
         inTag_ = false;
     }
 }
@@ -101,14 +201,14 @@ void MarkupReading::FinishName()
         Start(tagName_);
 }
 
-void MarkupReading::CloseWithin(std::initializer_list<const char*> targets, std::initializer_list<const char*> bounds)
+void MarkupReading::CloseWithin(std::uint32_t targets, std::uint32_t bounds)
 {
-    for (auto i = open_.size(); i-- > 0;) {
-        const QString u = open_[i].toUpper();
-        if (IsAmong(u, bounds))
+    for (auto i = openRoles_.size(); i-- > 0;) {
+        if (openRoles_[i] & bounds)
             return;
-        if (IsAmong(u, targets)) {
+        if (openRoles_[i] & targets) {
             open_.resize(i);
+            openRoles_.resize(i);
             return;
         }
     }
@@ -116,27 +216,28 @@ void MarkupReading::CloseWithin(std::initializer_list<const char*> targets, std:
 
 void MarkupReading::Start(const QString& name)
 {
-    const QString u = name.toUpper();
-    if (u == QLatin1StringView("BODY"))
-        CloseWithin({"HEAD"}, {});
-    if (EndsParagraph(u)) {
-        CloseWithin({"P"}, {"TD", "TH", "CAPTION", "TABLE", "LI", "DD", "DT", "BLOCKQUOTE", "DIV", "CENTER", "FORM",
-                            "BODY", "BUTTON", "OBJECT", "APPLET", "FIELDSET", "ADDRESS"});
+    const std::uint32_t roles = RolesOf(name);
+    if (roles & kBody)
+        CloseWithin(kHead, 0);
+    if (roles & kEndsParagraph)
+        CloseWithin(kParagraph, kStopsParagraphEnd);
+    if (roles & kListItem)
+        CloseWithin(kListItem, kStopsListItemEnd);
+    else if (roles & kDefinitionItem)
+        CloseWithin(kDefinitionItem, kStopsDefinitionEnd);
+    else if (roles & kRow)
+        CloseWithin(kRow, kStopsRowEnd);
+    else if (roles & kCell)
+        CloseWithin(kCell, kStopsCellEnd);
+    else if (roles & kTableSection)
+        CloseWithin(kTableSection, kStopsSectionEnd);
+    else if (roles & kOption)
+        CloseWithin(kOption, kStopsOptionEnd);
+    if (!(roles & kEmpty)) {
+        // A copy of its own, so the name being read keeps its room.
+        open_.push_back(QString(name.constData(), name.size()));
+        openRoles_.push_back(roles);
     }
-    if (u == QLatin1StringView("LI"))
-        CloseWithin({"LI"}, {"UL", "OL", "DIR", "MENU", "TABLE"});
-    else if (u == QLatin1StringView("DT") || u == QLatin1StringView("DD"))
-        CloseWithin({"DT", "DD"}, {"DL", "TABLE"});
-    else if (u == QLatin1StringView("TR"))
-        CloseWithin({"TR"}, {"TABLE", "THEAD", "TBODY", "TFOOT"});
-    else if (u == QLatin1StringView("TD") || u == QLatin1StringView("TH"))
-        CloseWithin({"TD", "TH"}, {"TR", "TABLE"});
-    else if (IsAmong(u, {"THEAD", "TBODY", "TFOOT"}))
-        CloseWithin({"THEAD", "TBODY", "TFOOT"}, {"TABLE"});
-    else if (u == QLatin1StringView("OPTION"))
-        CloseWithin({"OPTION"}, {"SELECT", "OPTGROUP"});
-    if (!IsEmptyHtmlElement(u))
-        open_.push_back(name);
 }
 
 void MarkupReading::End(const QString& name)
@@ -146,16 +247,27 @@ void MarkupReading::End(const QString& name)
     for (auto i = open_.size(); i-- > 0;) {
         if (open_[i].compare(name, Qt::CaseInsensitive) == 0) {
             open_.resize(i);
+            openRoles_.resize(i);
             return;
         }
     }
 }
 
-MarkupCheckpoints::MarkupCheckpoints(const QTextDocument& document) : document_(document)
+bool MarkupReading::SameAs(const MarkupReading& other) const
 {
-    changes_ = QObject::connect(&document, &QTextDocument::contentsChange, [this](int position, int, int) {
-        Forget(document_.findBlock(position).blockNumber());
-    });
+    return state_ == other.state_ && open_ == other.open_ && tagCase_ == other.tagCase_ &&
+           inTag_ == other.inTag_ && endTag_ == other.endTag_ && nameOpen_ == other.nameOpen_ &&
+           tagName_ == other.tagName_ && tagAttributes_ == other.tagAttributes_ &&
+           closedTagAttributes_ == other.closedTagAttributes_;
+}
+
+MarkupCheckpoints::MarkupCheckpoints(const QTextDocument& document)
+    : document_(document), lineCount_(document.blockCount())
+{
+    checkpoints_.push_back({0, MarkupReading()});
+    firstSuspect_ = checkpoints_.size();
+    changes_ = QObject::connect(&document, &QTextDocument::contentsChange,
+                                [this](int position, int, int added) { Changed(position, added); });
 }
 
 MarkupCheckpoints::~MarkupCheckpoints()
@@ -163,27 +275,67 @@ MarkupCheckpoints::~MarkupCheckpoints()
     QObject::disconnect(changes_);
 }
 
-void MarkupCheckpoints::Forget(int changedLine)
+void MarkupCheckpoints::Changed(int position, int added)
 {
     // The reading at the start of a line depends only on the lines above it.
-    const auto keep = std::size_t(std::max(changedLine, 0) / kLinesApart + 1);
-    if (checkpoints_.size() > keep)
-        checkpoints_.resize(keep);
+    const int firstChanged = document_.findBlock(position).blockNumber();
+    const int lastChanged = document_.findBlock(position + added).blockNumber();
+    const int shift = document_.blockCount() - lineCount_;
+    lineCount_ = document_.blockCount();
+    const auto below = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), firstChanged,
+                                        [](int line, const Checkpoint& c) { return line < c.line; });
+    // Those on lines that were replaced are gone; the others move with
+    // their lines.
+    const auto kept = std::find_if(below, checkpoints_.end(),
+                                   [&](const Checkpoint& c) { return c.line + shift > lastChanged; });
+    const auto firstBelow = std::size_t(below - checkpoints_.begin());
+    checkpoints_.erase(below, kept);
+    for (auto i = firstBelow; i < checkpoints_.size(); ++i)
+        checkpoints_[i].line += shift;
+    firstSuspect_ = std::min(firstSuspect_, firstBelow);
+}
+
+std::size_t MarkupCheckpoints::LastAtOrBefore(int line) const
+{
+    const auto after = std::upper_bound(checkpoints_.begin(), checkpoints_.end(), line,
+                                        [](int l, const Checkpoint& c) { return l < c.line; });
+    return std::size_t(after - checkpoints_.begin()) - 1;
 }
 
 MarkupReading MarkupCheckpoints::AtLineStart(int line)
 {
-    if (checkpoints_.empty())
-        checkpoints_.emplace_back();
-    const auto nearest = std::min(checkpoints_.size() - 1, std::size_t(line / kLinesApart));
-    MarkupReading reading = checkpoints_[nearest];
-    int number = int(nearest) * kLinesApart;
-    for (QTextBlock block = document_.findBlockByNumber(number); block.isValid() && number < line;
-         block = block.next()) {
+    // The first checkpoint is at line 0 and never suspect.
+    std::size_t from = std::min(LastAtOrBefore(line), firstSuspect_ - 1);
+    MarkupReading reading = checkpoints_[from].reading;
+    int number = checkpoints_[from].line;
+    std::size_t next = from + 1;
+    QTextBlock block = document_.findBlockByNumber(number);
+    while (number < line && block.isValid()) {
         reading.ReadLine(block.text());
         ++number;
-        if (number % kLinesApart == 0 && std::size_t(number / kLinesApart) == checkpoints_.size())
-            checkpoints_.push_back(reading);
+        block = block.next();
+        if (next < checkpoints_.size() && checkpoints_[next].line == number) {
+            // Reading only ever arrives at the first suspect one.
+            if (next == firstSuspect_) {
+                if (checkpoints_[next].reading.SameAs(reading)) {
+                    // The markup agrees again: all below hold.
+                    firstSuspect_ = checkpoints_.size();
+                    from = LastAtOrBefore(line);
+                    reading = checkpoints_[from].reading;
+                    number = checkpoints_[from].line;
+                    next = from + 1;
+                    block = document_.findBlockByNumber(number);
+                    continue;
+                }
+                checkpoints_[next].reading = reading;
+                ++firstSuspect_;
+            }
+            ++next;
+        } else if (number - checkpoints_[next - 1].line >= kLinesApart) {
+            checkpoints_.insert(checkpoints_.begin() + std::ptrdiff_t(next), Checkpoint{number, reading});
+            ++firstSuspect_;
+            ++next;
+        }
     }
     return reading;
 }

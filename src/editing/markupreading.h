@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <cstdint>
 #include <vector>
 
 class QTextDocument;
@@ -44,17 +45,22 @@ public:
     // The pieces of the last line read, for a closer look at its end.
     const std::vector<HtmlPiece>& Pieces() const { return pieces_; }
 
+    // Whether reading on from here and from `other` would read the same.
+    bool SameAs(const MarkupReading& other) const;
+
 private:
     void Mark(QChar c, QChar next);
     void FinishName();
     void Start(const QString& name);
     void End(const QString& name);
-    // Pops up to and including the innermost of `targets`, unless one of
-    // `bounds` stands above it.
-    void CloseWithin(std::initializer_list<const char*> targets, std::initializer_list<const char*> bounds);
+    // Pops up to and including the innermost element with a role among
+    // `targets`, unless one with a role among `bounds` stands above it.
+    void CloseWithin(std::uint32_t targets, std::uint32_t bounds);
 
     HtmlLineState state_ = kHtmlDocumentStart;
     std::vector<QString> open_;
+    // The roles of each open element, looked up once when it started.
+    std::vector<std::uint32_t> openRoles_;
     NameCase tagCase_ = NameCase::Unknown;
     bool inTag_ = false;
     bool endTag_ = false;
@@ -65,9 +71,12 @@ private:
     std::vector<HtmlPiece> pieces_;
 };
 
-// The readings at the start of every so many lines of a document, kept
-// until a change above them: reading up to the caret then costs the lines
-// since the last of them, not the whole text above.
+// The readings at the start of every so many lines of a document: reading
+// up to the caret then costs the lines since the nearest of them, not the
+// whole text above. A change makes the readings below it suspect rather
+// than lost: the next reading through the changed lines that arrives at
+// one of them in the same state finds all of them right again, so an edit
+// at the top of a long page costs the lines until the markup agrees again.
 class MarkupCheckpoints {
 public:
     explicit MarkupCheckpoints(const QTextDocument& document);
@@ -81,10 +90,19 @@ public:
     static constexpr int kLinesApart = 128;
 
 private:
-    void Forget(int changedLine);
+    struct Checkpoint {
+        int line;
+        MarkupReading reading;
+    };
+    void Changed(int position, int added);
+    // The index of the last checkpoint at or before `line`.
+    std::size_t LastAtOrBefore(int line) const;
 
     const QTextDocument& document_;
-    // checkpoints_[i] is the reading at the start of line i * kLinesApart.
-    std::vector<MarkupReading> checkpoints_;
+    int lineCount_;
+    // By line, the first at line 0. From `firstSuspect_` on, each was read
+    // before a change above it (all, when it equals the size).
+    std::vector<Checkpoint> checkpoints_;
+    std::size_t firstSuspect_ = 0;
     QMetaObject::Connection changes_;
 };

@@ -1,8 +1,12 @@
 #include "editing/completioncontext.h"
 #include "editing/completionoffers.h"
 
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -129,4 +133,53 @@ TEST(CompletionOffers, LetterCaseFollowsWhatIsTypedThenTheDocument)
     EXPECT_EQ(attribute.front().text, "noshade");
     const std::vector<CompletionOffer> withValue = CompletionOffers(At("<hr al|"));
     EXPECT_EQ(withValue.front(), (CompletionOffer{"align", "align=\"\"", 1, true}));
+}
+
+// Readings kept from before a change must give what a fresh read gives:
+// edits above, inside and below the kept lines, lines added and removed, an
+// element opened at the top that changes everything below, and a comment
+// opened and closed again.
+TEST(MarkupCheckpoints, ReadingsKeptAcrossChangesMatchAFreshRead)
+{
+    // Paragraphs read alike line after line, then DIVs open one per line:
+    // a reading kept for the wrong line agrees above and shows below.
+    QString page;
+    for (int i = 0; i < 1200; ++i)
+        page += QStringLiteral("%1text %2\n").arg(i < 600 ? "<P>" : "<DIV>").arg(i);
+    QTextDocument document(QStringLiteral("<TABLE>\n") + page + QStringLiteral("</TABLE><P>end"));
+    // A document tells of its changes once it is laid out, as an editor's is.
+    document.documentLayout();
+    MarkupCheckpoints kept(document);
+    const auto openAt = [](const MarkupReading& reading) {
+        return std::vector<QString>(reading.OpenElements());
+    };
+    const auto check = [&](const char* step) {
+        for (int line : {0, 130, 700, document.blockCount() - 1}) {
+            MarkupCheckpoints fresh(document);
+            const MarkupReading expected = fresh.AtLineStart(line);
+            const MarkupReading got = kept.AtLineStart(line);
+            EXPECT_TRUE(got.SameAs(expected)) << step << " at line " << line;
+            EXPECT_EQ(openAt(got), openAt(expected)) << step << " at line " << line;
+        }
+    };
+    check("first read");
+    const auto edit = [&](int line, const QString& insert, int remove = 0) {
+        QTextCursor cursor(document.findBlockByNumber(line));
+        cursor.movePosition(QTextCursor::Right, QTextCursor::KeepAnchor, remove);
+        cursor.insertText(insert);
+    };
+    edit(3, QStringLiteral("x"));
+    check("a letter at the top");
+    edit(2, QStringLiteral("<UL><LI>"));
+    check("a list opened at the top");
+    edit(300, QStringLiteral("one\ntwo\nthree\n"));
+    check("lines added in the middle");
+    QTextCursor lines(document.findBlockByNumber(100));
+    lines.movePosition(QTextCursor::Down, QTextCursor::KeepAnchor, 150);
+    lines.removeSelectedText();
+    check("lines removed over a kept reading");
+    edit(5, QStringLiteral("<!-- "));
+    check("a comment opened");
+    edit(900, QStringLiteral(" -->"));
+    check("and closed far below");
 }
