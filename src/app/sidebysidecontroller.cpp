@@ -4,6 +4,7 @@
 #include "app/previewpagecontroller.h"
 #include "common/isset.h"
 #include "platform/editcontrol.h"
+#include "platform/freedmemory.h"
 #include "platform/kivoerror.h"
 #include "viewer/htmlviewer.h"
 
@@ -110,6 +111,9 @@ void SideBySideController::Reload(When when)
         if (placed && viewer_.PlaceOfSource(caret, after))
             viewer_.ScrollToY(after.Y - screenY);
     }
+    // The old page was just freed: its blocks are sorted now, not in the
+    // next keystroke.
+    SettleFreedMemory();
     lastReloadMs_ = int(clock.elapsed());
     ShowCaret();
 }
