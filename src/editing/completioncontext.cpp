@@ -44,6 +44,31 @@ bool ReadEntityStart(QStringView prefix, CompletionContext& c)
     return true;
 }
 
+// The letters typed right after `opening` ("</"), or -1 when the caret
+// does not stand in such a name.
+qsizetype NameAfter(QStringView prefix, QLatin1StringView opening)
+{
+    qsizetype i = prefix.size();
+    while (i > 0 && prefix[i - 1].isLetter())
+        --i;
+    return prefix.sliced(0, i).endsWith(opening) ? i : -1;
+}
+
+// Where a name with a hyphen being typed in a tag (HTTP-EQUIV) starts, or
+// -1. Markup reads such a name up to the hyphen only, yet the user types it
+// as one.
+qsizetype HyphenatedNameStart(QStringView prefix)
+{
+    qsizetype i = prefix.size();
+    while (i > 0 && (prefix[i - 1].isLetter() || prefix[i - 1] == QLatin1Char('-')))
+        --i;
+    const QStringView name = prefix.sliced(i);
+    if (!name.contains(QLatin1Char('-')) || !name.front().isLetter() || i == 0 ||
+        !IsBlankOrNothing(prefix.sliced(0, i)))
+        return -1;
+    return i;
+}
+
 // The caret right after "=", blanks, a quote or part of a value.
 void ReadValueStart(QStringView prefix, const HtmlPiece& value, CompletionContext& c)
 {
@@ -147,9 +172,25 @@ CompletionContext ReadCompletionContext(const QTextDocument& document, int posit
             c.typed = prefix.toString();
         }
         break;
-    case HtmlReadingPlace::Comment:
     case HtmlReadingPlace::TextArea:
+        // Its text runs to its own end tag, the one tag that can come here.
+        if (const qsizetype start = NameAfter(prefix, QLatin1StringView("</")); start >= 0) {
+            c.kind = CompletionKind::EndTag;
+            c.start = int(start);
+            c.typed = prefix.sliced(start).toString();
+        }
+        break;
     case HtmlReadingPlace::Other:
+        // The rest of a tag after a character no name holds.
+        if (reading.InTag() && !reading.InEndTag()) {
+            if (const qsizetype start = HyphenatedNameStart(prefix); start >= 0) {
+                c.kind = CompletionKind::AttributeName;
+                c.start = int(start);
+                c.typed = prefix.sliced(start).toString();
+            }
+        }
+        break;
+    case HtmlReadingPlace::Comment:
         break;
     }
     if (c.kind == CompletionKind::None)

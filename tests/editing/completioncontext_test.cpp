@@ -92,6 +92,19 @@ TEST(CompletionContext, OpenElementsWithImpliedAndMisnestedEnds)
     // Innermost first, as written; the start of the name typed filters.
     EXPECT_EQ(Labels(At("<Center><Strong>x</|")), (QStringList{"Strong", "Center"}));
     EXPECT_EQ(Labels(At("<Center><Strong>x</c|")), QStringList{"center"});
+    // A TEXTAREA's text runs to its own end, the one name offered there.
+    EXPECT_EQ(Labels(At("<FORM><TEXTAREA>a <b> </|")), (QStringList{"TEXTAREA", "FORM"}));
+    EXPECT_EQ(Labels(At("<FORM><TEXTAREA>a\n</te|")), QStringList{"textarea"});
+    EXPECT_EQ(At("<TEXTAREA>a <|").kind, CompletionKind::None);
+}
+
+TEST(CompletionContext, AHyphenatedAttributeNameStaysOneName)
+{
+    const CompletionContext half = At("<META NAME=x HTTP-|");
+    EXPECT_EQ(half.kind, CompletionKind::AttributeName);
+    EXPECT_EQ(half.typed, "HTTP-");
+    EXPECT_EQ(Labels(half), QStringList{"HTTP-EQUIV"});
+    EXPECT_EQ(At("<META NAME=x -|").kind, CompletionKind::None);
 }
 
 TEST(CompletionContext, CharacterReferencesOnlyInText)
