@@ -110,6 +110,47 @@ static_assert(std::is_sorted(std::begin(kRoles), std::end(kRoles),
                              }),
               "looked up by halves");
 
+// The lines of a document in order. A long stretch is read from one copy
+// of the whole text; block by block, every line is copied out of the
+// document's pieces by itself, which is most of the cost of a full read.
+class DocumentLines {
+public:
+    DocumentLines(const QTextDocument& document, int first, int last) : document_(document)
+    {
+        if (last - first > MarkupCheckpoints::kLinesApart && last - first > document.blockCount() / 8)
+            whole_ = document.toRawText();
+        MoveTo(first);
+    }
+    void MoveTo(int number)
+    {
+        block_ = document_.findBlockByNumber(number);
+        offset_ = block_.isValid() ? block_.position() : whole_.size() + 1;
+    }
+    bool AtEnd() const { return whole_.isNull() ? !block_.isValid() : offset_ > whole_.size(); }
+    // The line at hand; the next is at hand after it.
+    QStringView Take()
+    {
+        if (whole_.isNull()) {
+            text_ = block_.text();
+            block_ = block_.next();
+            return text_;
+        }
+        qsizetype end = whole_.indexOf(QChar::ParagraphSeparator, offset_);
+        if (end < 0)
+            end = whole_.size();
+        const QStringView line = QStringView(whole_).sliced(offset_, end - offset_);
+        offset_ = end + 1;
+        return line;
+    }
+
+private:
+    const QTextDocument& document_;
+    QString whole_;
+    qsizetype offset_ = 0;
+    QTextBlock block_;
+    QString text_;
+};
+
 std::uint32_t RolesOfUpperName(const QString& upperName)
 {
     const auto entry = std::lower_bound(std::begin(kRoles), std::end(kRoles), upperName,
@@ -309,11 +350,10 @@ MarkupReading MarkupCheckpoints::AtLineStart(int line)
     MarkupReading reading = checkpoints_[from].reading;
     int number = checkpoints_[from].line;
     std::size_t next = from + 1;
-    QTextBlock block = document_.findBlockByNumber(number);
-    while (number < line && block.isValid()) {
-        reading.ReadLine(block.text());
+    DocumentLines lines(document_, number, line);
+    while (number < line && !lines.AtEnd()) {
+        reading.ReadLine(lines.Take());
         ++number;
-        block = block.next();
         if (next < checkpoints_.size() && checkpoints_[next].line == number) {
             // Reading only ever arrives at the first suspect one.
             if (next == firstSuspect_) {
@@ -324,7 +364,7 @@ MarkupReading MarkupCheckpoints::AtLineStart(int line)
                     reading = checkpoints_[from].reading;
                     number = checkpoints_[from].line;
                     next = from + 1;
-                    block = document_.findBlockByNumber(number);
+                    lines.MoveTo(number);
                     continue;
                 }
                 checkpoints_[next].reading = reading;
