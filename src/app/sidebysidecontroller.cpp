@@ -192,8 +192,8 @@ void SideBySideController::ViewerScrolled()
         const int offset = viewer_.SourceOffsetAtTop();
         if (offset < 0)
             return;
-        const int line = editor_.document()->findBlock(offset).blockNumber();
-        value = bar->value() + line - editor_.FirstVisibleLine();
+        // The scroll bar counts wrapped lines, not blocks.
+        value = editor_.document()->findBlock(offset).firstLineNumber();
     }
     syncing_ = true;
     bar->setValue(value);

@@ -149,9 +149,11 @@ TEST_F(SideBySide, AClickPutsTheCaretAtTheSourceCharacterAndADoubleClickSelectsT
 
 TEST_F(SideBySide, TheCaretsBlockIsMarkedAndScrolledIntoView)
 {
+    // Lines long enough to wrap in the editor: its scroll bar counts
+    // wrapped lines, the map counts blocks.
     QString text;
     for (int i = 0; i < 80; ++i)
-        text += QStringLiteral("<P>paragraph %1\r\n").arg(i);
+        text += QStringLiteral("<P>paragraph %1 %2\r\n").arg(i).arg(QString("words to wrap ").repeated(6));
     TFM_MainForm& form = Shown(text);
     EXPECT_EQ(form.ViewPage->VScrollPos(), 0);
     const int target = int(text.indexOf("paragraph 70"));
@@ -177,6 +179,10 @@ TEST_F(SideBySide, TheCaretsBlockIsMarkedAndScrolledIntoView)
     const int top = form.ViewPage->SourceOffsetAtTop();
     EXPECT_EQ(form.HTML_WINDOW->document()->findBlock(top).blockNumber(), form.HTML_WINDOW->FirstVisibleLine());
     EXPECT_GT(form.ViewPage->VScrollPos(), 0);
+    SourcePlace fortieth;
+    ASSERT_TRUE(form.ViewPage->PlaceOfSource(int(text.indexOf("paragraph 40 ")), fortieth));
+    form.ViewPage->ScrollToY(fortieth.BlockTop);
+    EXPECT_EQ(form.HTML_WINDOW->FirstVisibleLine(), 40);
     form.ViewPage->ScrollToY(0);
     EXPECT_EQ(form.HTML_WINDOW->FirstVisibleLine(), 0);
     form.MNU_SyncScroll->trigger();
