@@ -101,6 +101,9 @@ void TFM_MainForm::ApplySideBySide()
     }
     SideBySideSplitter->addWidget(HTML_WINDOW);
     SideBySideSplitter->addWidget(ViewPage);
+    // A larger window widens both panes, not the editor alone.
+    SideBySideSplitter->setStretchFactor(0, 1);
+    SideBySideSplitter->setStretchFactor(1, 1);
     const int total = std::max(NB_MainWindow->width(), 2 * kNarrowestPane);
     const int editorWidth =
         SideBySideSplit > 0 ? std::clamp(SideBySideSplit, kNarrowestPane, total - kNarrowestPane) : total / 2;
