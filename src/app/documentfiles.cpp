@@ -251,9 +251,7 @@ void DocumentFiles::PrintCommand(QPrinter& printer)
         first = editor_.LineFromChar(editor_.SelStart());
         last = editor_.LineFromChar(editor_.SelStart() + editor_.SelLength());
     }
-    QStringList lines;
-    for (int line = first; line <= last; ++line)
-        lines << editor_.Line(line);
+    const QStringList lines = editor_.Lines(first, last);
     BusyCursor busy;
     QPainter painter;
     if (!painter.begin(&printer))

@@ -49,10 +49,7 @@ void PreviewPageController::Update(Sender sender, Focus focus)
         document_.SetPreviewStale(false);
         editor_.SetModified(false);
         const std::uint32_t position = viewer_.Position();
-        QStringList lines;
-        lines.reserve(editor_.LineCount());
-        for (int line = 0; line < editor_.LineCount(); ++line)
-            lines << editor_.Line(line);
+        const QStringList lines = editor_.Lines(0, editor_.LineCount() - 1);
         // Also after a parse error: what was read stays where the user was.
         const auto keepPlace = qScopeGuard([this, position] { viewer_.SetPosition(position); });
         // The link last pointed at is gone with the page that held it.

@@ -109,6 +109,18 @@ QString EditControl::Line(int line) const
     return block.isValid() ? block.text() : QString();
 }
 
+QStringList EditControl::Lines(int first, int last) const
+{
+    QStringList lines;
+    if (last < first)
+        return lines;
+    lines.reserve(last - first + 1);
+    QTextBlock block = document()->findBlockByNumber(first);
+    for (int line = first; line <= last && block.isValid(); ++line, block = block.next())
+        lines << block.text();
+    return lines;
+}
+
 void EditControl::SetLine(int line, const QString& text)
 {
     const QTextBlock block = document()->findBlockByNumber(line);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPlainTextEdit>
+#include <QStringList>
 #include <QString>
 
 class LineNumberGutter;
@@ -30,6 +31,8 @@ public:
     int LineIndex(int line) const;
     int LineLength(int line) const;
     QString Line(int line) const;
+    // Lines `first` to `last`, read in one walk.
+    QStringList Lines(int first, int last) const;
     void SetLine(int line, const QString& text);
     // Inserts a line before `line`; `line` == LineCount() appends one.
     void InsertLine(int line, const QString& text);

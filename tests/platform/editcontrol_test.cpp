@@ -34,6 +34,9 @@ TEST(EditControl, FinalEmptyLineIsNotCounted)
     edit.SetText(QStringLiteral("a\r\n\r\nb"));
     EXPECT_EQ(edit.LineCount(), 3);
     EXPECT_EQ(edit.Line(1), QString());
+    EXPECT_EQ(edit.Lines(0, edit.LineCount() - 1), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(edit.Lines(2, 9), QStringList{"b"});
+    EXPECT_TRUE(edit.Lines(0, -1).isEmpty());
 }
 
 TEST(EditControl, SelectionUsesClassicPositions)
