@@ -41,8 +41,9 @@ TEST(ProgramIcons, DesktopEntryIconFirstThenTheFileItselfAndNothingForAMissingPr
     // Without an icon of its own, and on a desktop without an icon theme,
     // the program shows the generic picture, never an empty one.
     const QImage plainPicture = icons.IconOf(plain).pixmap(30, 30).toImage();
-    if (!QIcon::hasThemeIcon(QStringLiteral("plain")) && !QIcon::hasThemeIcon(QStringLiteral("application-x-executable")))
+    if (!QIcon::hasThemeIcon(QStringLiteral("plain")) && !QIcon::hasThemeIcon(QStringLiteral("application-x-executable"))) {
         EXPECT_EQ(plainPicture, GenericProgramIcon().pixmap(30, 30).toImage());
+    }
     EXPECT_NE(plainPicture.pixel(15, 15), plainPicture.pixel(0, 0));
     EXPECT_TRUE(icons.IconOf(folder.filePath(QStringLiteral("gone"))).isNull());
     EXPECT_TRUE(icons.IconOf(QStringLiteral(" ")).isNull());
