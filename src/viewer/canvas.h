@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QString>
 #include <QStringView>
+#include <atomic>
+#include <cstdint>
 
 class QImage;
 
@@ -34,6 +36,11 @@ enum class TextBackground { Transparent, Opaque };
 class Canvas {
 public:
     virtual ~Canvas() = default;
+
+    // Tells canvases apart for as long as the program runs, also one made
+    // where another was freed: a font's metrics on a canvas never change,
+    // so a font measured on this one need not be measured again.
+    uint64_t Serial() const { return serial_; }
 
     virtual void SelectFont(const CanvasFont& font) = 0;
     virtual CanvasFontMetrics Metrics() = 0;
@@ -74,4 +81,12 @@ public:
     // A filled ellipse; an invalid fill colour draws the outline only.
     virtual void Ellipse(const QRect& rect, QColor pen, QColor fill) = 0;
     virtual void DrawImage(const QRect& target, const QImage& image) = 0;
+
+private:
+    static uint64_t NextSerial()
+    {
+        static std::atomic<uint64_t> last{0};
+        return ++last;
+    }
+    uint64_t serial_ = NextSerial();
 };

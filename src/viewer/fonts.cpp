@@ -12,12 +12,17 @@ int ScaleByFontSize(int value, int defFontSize)
 
 void TMyFont::Measure(Canvas& canvas) const
 {
+    // Every section measures its runs at every layout; a page has a few
+    // dozen fonts.
+    if (MeasuredOn == canvas.Serial())
+        return;
     canvas.SelectFont(ToCanvasFont());
     const CanvasFontMetrics m = canvas.Metrics();
     LineHeight = m.height + m.externalLeading;
     Height = m.height;
     Descent = m.descent;
     Overhang = m.overhang;
+    MeasuredOn = canvas.Serial();
 }
 
 int TFontList::IndexAt(int pos) const
@@ -44,24 +49,37 @@ size_t TFontPool::UrlHash::operator()(const TUrlTarget& u) const
     return qHash(u.Url) * 31 + qHash(u.Target);
 }
 
+template <typename T, typename Set>
+std::pair<const T*, bool> TFontPool::InternRecent(const T& item, Set& set, std::array<const T*, RecentCount>& recent,
+                                                  size_t& next)
+{
+    for (const T* r : recent)
+        if (r && *r == item)
+            return {r, false};
+    const auto [it, added] = set.insert(item);
+    recent[next] = &*it;
+    next = (next + 1) % RecentCount;
+    return {&*it, added};
+}
+
 const TMyFont* TFontPool::Intern(const TMyFont& font)
 {
-    if (!lastFont_ || !(*lastFont_ == font))
-        lastFont_ = &*fonts_.insert(font).first;
-    return lastFont_;
+    const auto [pooled, added] = InternRecent(font, fonts_, recentFonts_, nextFont_);
+    // A copy of a measured font may come back changed: its figures are not its own.
+    if (added)
+        pooled->MeasuredOn = 0;
+    return pooled;
 }
 
 const TUrlTarget* TFontPool::Intern(const TUrlTarget& url)
 {
-    if (!lastUrl_ || !(*lastUrl_ == url))
-        lastUrl_ = &*urls_.insert(url).first;
-    return lastUrl_;
+    return InternRecent(url, urls_, recentUrls_, nextUrl_).first;
 }
 
 void TFontPool::Clear()
 {
     fonts_.clear();
     urls_.clear();
-    lastFont_ = nullptr;
-    lastUrl_ = nullptr;
+    recentFonts_.fill(nullptr);
+    recentUrls_.fill(nullptr);
 }

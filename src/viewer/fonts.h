@@ -5,7 +5,9 @@
 
 #include <QColor>
 #include <QString>
+#include <array>
 #include <unordered_set>
+#include <utility>
 #include <vector>
 
 enum class SubSuperState : unsigned char { None, Sub, Super };
@@ -32,6 +34,7 @@ struct TMyFont {
     mutable int Height = 0;
     mutable int Descent = 0;
     mutable int Overhang = 0;
+    mutable uint64_t MeasuredOn = 0;   // the canvas the figures are from (its serial), 0 for none
 
     void SetNominalSize(int nominal, int defFontSize)
     {
@@ -66,10 +69,18 @@ private:
     };
     std::unordered_set<TMyFont, FontHash> fonts_;
     std::unordered_set<TUrlTarget, UrlHash> urls_;
-    // The parser asks for the same font and link section after section:
-    // comparing with the last answer spares hashing their names.
-    const TMyFont* lastFont_ = nullptr;
-    const TUrlTarget* lastUrl_ = nullptr;
+    // The parser asks for the same few fonts and links run after run (plain
+    // and bold, a link and no link): comparing with the last answers spares
+    // hashing their names.
+    static constexpr size_t RecentCount = 4;
+    // The pooled copy, and whether it was added now.
+    template <typename T, typename Set>
+    std::pair<const T*, bool> InternRecent(const T& item, Set& set, std::array<const T*, RecentCount>& recent,
+                                           size_t& next);
+    std::array<const TMyFont*, RecentCount> recentFonts_{};
+    std::array<const TUrlTarget*, RecentCount> recentUrls_{};
+    size_t nextFont_ = 0;
+    size_t nextUrl_ = 0;
 };
 
 // A font run: from Pos on (an index into the section's text), characters are

@@ -1,8 +1,9 @@
 #include "viewer/htmlsymbols.h"
 
+#include <algorithm>
 #include <array>
-#include <string>
-#include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 namespace {
 
@@ -65,97 +66,140 @@ constexpr std::array<const char*, 64> kLatinEntities{{
     "ucirc", "uuml", "yacute", "thorn", "yuml",
 }};
 
-using Map = std::unordered_map<std::string, int>;
-
-// Names are ASCII letters; a short std::string avoids any allocation.
-bool ToKey(QStringView name, std::string& key, int maxLength)
+// Names are letters: each becomes a small number, so a name is one integer
+// and a table of names is a sorted array searched without hashing or
+// allocating. Tag and attribute names are upper case, five bits a letter
+// (eleven fit); entity names keep their case, six bits a letter. Zero when
+// the name is longer than the table's longest or holds anything else.
+uint64_t PackUpper(QStringView name, int maxLength)
 {
     if (name.size() > maxLength)
-        return false;
-    key.clear();
+        return 0;
+    uint64_t key = 0;
     for (QChar c : name) {
-        if (c.unicode() > 127)
-            return false;
-        key.push_back(char(c.unicode()));
+        const char16_t u = c.unicode();
+        if (u < 'A' || u > 'Z')
+            return 0;
+        key = (key << 5) | uint64_t(u - 'A' + 1);
     }
-    return true;
+    return key;
 }
 
-const Map& StartTags()
+uint64_t PackLetters(QStringView name, int maxLength)
 {
-    static const Map map = [] {
-        Map m;
+    if (name.size() > maxLength)
+        return 0;
+    uint64_t key = 0;
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        uint64_t code;
+        if (u >= 'A' && u <= 'Z')
+            code = uint64_t(u - 'A') + 1;
+        else if (u >= 'a' && u <= 'z')
+            code = uint64_t(u - 'a') + 27;
+        else
+            return 0;
+        key = (key << 6) | code;
+    }
+    return key;
+}
+
+constexpr int kLongestTag = 10;
+constexpr int kLongestAttribute = 11;
+constexpr int kLongestEntity = 6;
+
+uint64_t UpperKey(const char* name) { return PackUpper(QString::fromLatin1(name), kLongestAttribute); }
+
+struct Entry {
+    uint64_t key;
+    int value;
+    bool operator<(const Entry& o) const { return key < o.key; }
+};
+using Table = std::vector<Entry>;
+
+Table Sorted(Table table)
+{
+    std::sort(table.begin(), table.end());
+    // A name listed twice (VALUE, SELECTED) keeps its first meaning.
+    table.erase(std::unique(table.begin(), table.end(),
+                            [](const Entry& a, const Entry& b) { return a.key == b.key; }),
+                table.end());
+    return table;
+}
+
+int Find(const Table& table, uint64_t key, int none)
+{
+    if (key == 0)
+        return none;
+    auto it = std::lower_bound(table.begin(), table.end(), Entry{key, 0});
+    return it != table.end() && it->key == key ? it->value : none;
+}
+
+const Table& StartTags()
+{
+    static const Table table = [] {
+        Table t;
         for (const Named& n : kPairedTags)
-            m[n.name] = int(n.sym);
+            t.push_back({UpperKey(n.name), int(n.sym)});
         for (const Named& n : kSingleTags)
-            m[n.name] = int(n.sym);
-        return m;
+            t.push_back({UpperKey(n.name), int(n.sym)});
+        return Sorted(std::move(t));
     }();
-    return map;
+    return table;
 }
 
-const Map& EndTags()
+const Table& EndTags()
 {
-    static const Map map = [] {
-        Map m;
+    static const Table table = [] {
+        Table t;
         for (size_t i = 0; i < kPairedTags.size(); ++i)
-            m[kPairedTags[i].name] = int(S::HtmlEndSy) + int(i);
-        return m;
+            t.push_back({UpperKey(kPairedTags[i].name), int(S::HtmlEndSy) + int(i)});
+        return Sorted(std::move(t));
     }();
-    return map;
+    return table;
 }
 
-const Map& Attributes()
+const Table& Attributes()
 {
-    static const Map map = [] {
-        Map m;
+    static const Table table = [] {
+        Table t;
         for (const Named& n : kAttributes)
-            m[n.name] = int(n.sym);
-        return m;
+            t.push_back({UpperKey(n.name), int(n.sym)});
+        return Sorted(std::move(t));
     }();
-    return map;
+    return table;
 }
 
-const Map& Entities()
+const Table& Entities()
 {
-    static const Map map = [] {
-        Map m{{"amp", 38}, {"lt", 60}, {"gt", 62}, {"quot", 34}, {"nbsp", 160}, {"copy", 169}, {"reg", 174}};
+    static const Table table = [] {
+        Table t;
+        for (const auto& [name, code] : {std::pair{"amp", 38}, {"lt", 60}, {"gt", 62}, {"quot", 34},
+                                         {"nbsp", 160}, {"copy", 169}, {"reg", 174}})
+            t.push_back({PackLetters(QString::fromLatin1(name), kLongestEntity), code});
         for (size_t i = 0; i < kLatinEntities.size(); ++i)
             if (*kLatinEntities[i])
-                m[kLatinEntities[i]] = 192 + int(i);
-        return m;
+                t.push_back({PackLetters(QString::fromLatin1(kLatinEntities[i]), kLongestEntity), 192 + int(i)});
+        return Sorted(std::move(t));
     }();
-    return map;
+    return table;
 }
 
 } // namespace
 
 TagSymbol LookupTag(QStringView upperName, bool endTag)
 {
-    thread_local std::string key;
-    if (!ToKey(upperName, key, 10))
-        return S::CommandSy;
-    const Map& map = endTag ? EndTags() : StartTags();
-    auto it = map.find(key);
-    return it == map.end() ? S::CommandSy : TagSymbol(it->second);
+    return TagSymbol(Find(endTag ? EndTags() : StartTags(), PackUpper(upperName, kLongestTag), int(S::CommandSy)));
 }
 
 TagSymbol LookupAttribute(QStringView upperName)
 {
-    thread_local std::string key;
-    if (!ToKey(upperName, key, 11))
-        return S::OtherAttribute;
-    auto it = Attributes().find(key);
-    return it == Attributes().end() ? S::OtherAttribute : TagSymbol(it->second);
+    return TagSymbol(Find(Attributes(), PackUpper(upperName, kLongestAttribute), int(S::OtherAttribute)));
 }
 
 int LookupEntity(QStringView name)
 {
-    thread_local std::string key;
-    if (!ToKey(name, key, 6))
-        return 0;
-    auto it = Entities().find(key);
-    return it == Entities().end() ? 0 : it->second;
+    return Find(Entities(), PackLetters(name, kLongestEntity), 0);
 }
 
 bool TagStoresAttributes(TagSymbol sym)

@@ -15,16 +15,18 @@ struct LinePiece {
     TFormControlObj* control = nullptr;
 };
 
-// Calls f for each piece of the section's text between from and to.
+// Calls f for each piece of the section's text between from and to. A
+// caller that knows the font run holding `from` passes it in `run`.
 template <typename F>
-void ForEachPiece(const TSection& section, int from, int to, F&& f)
+void ForEachPiece(const TSection& section, int from, int to, F&& f, int run = -1)
 {
     const QString& buff = section.Buff;
     const int length = int(buff.size());
     to = std::min(to, length);
     int pos = from;
     // Pieces come in text order: the run is found once and then followed.
-    int run = pos < to ? section.Fonts.IndexAt(pos) : 0;
+    if (run < 0)
+        run = pos < to ? section.Fonts.IndexAt(pos) : 0;
     const int runCount = section.Fonts.Count();
     while (pos < to) {
         const QChar c = buff[pos];

@@ -53,24 +53,26 @@ bool SameFont(const CanvasFont& a, const CanvasFont& b)
 
 void QtCanvas::SelectFont(const CanvasFont& font)
 {
-    if (current_ && SameFont(font, currentKey_))
+    if (current_ && SameFont(font, *currentKey_))
         return;
-    std::shared_ptr<FontEntry> entry;
+    const Recent* found = nullptr;
     for (const Recent& r : recent_)
-        if (r.entry && SameFont(font, r.key)) {
-            entry = r.entry;
+        if (r.entry && SameFont(font, *r.key)) {
+            found = &r;
             break;
         }
-    if (!entry) {
+    if (found) {
+        currentKey_ = found->key;
+        current_ = found->entry;
+    } else {
         auto it = fonts_.find(font);
         if (it == fonts_.end())
-            it = fonts_.emplace(font, std::make_shared<FontEntry>(MakeQFont(font))).first;
-        entry = it->second;
-        recent_[nextRecent_] = Recent{font, entry};
+            it = fonts_.emplace(font, std::make_unique<FontEntry>(MakeQFont(font))).first;
+        currentKey_ = &it->first;
+        current_ = it->second.get();
+        recent_[nextRecent_] = Recent{currentKey_, current_};
         nextRecent_ = (nextRecent_ + 1) % RecentCount;
     }
-    current_ = std::move(entry);
-    currentKey_ = font;
     if (painter_)
         painter_->setFont(current_->font);
 }

@@ -57,17 +57,19 @@ private:
 
     QPainter* painter_;
     // Keyed by the font itself: layout switches fonts at every run, and a
-    // key made as text would cost an allocation each time.
-    std::unordered_map<CanvasFont, std::shared_ptr<FontEntry>, FontHash> fonts_;
+    // key made as text would cost an allocation each time. The entries stay
+    // where they are while the canvas lives, so the selection and the
+    // recent fonts point at them and switching costs no counting.
+    std::unordered_map<CanvasFont, std::unique_ptr<FontEntry>, FontHash> fonts_;
     // The fonts selected last, tried before the map: a page's runs take
     // turns among a few fonts that share their face's text.
     static constexpr size_t RecentCount = 4;
     struct Recent {
-        CanvasFont key;
-        std::shared_ptr<FontEntry> entry;
+        const CanvasFont* key = nullptr;
+        FontEntry* entry = nullptr;
     };
     std::array<Recent, RecentCount> recent_;
     size_t nextRecent_ = 0;
-    CanvasFont currentKey_;
-    std::shared_ptr<FontEntry> current_;
+    const CanvasFont* currentKey_ = nullptr;
+    FontEntry* current_ = nullptr;
 };

@@ -25,7 +25,7 @@ void TSection::MeasureFonts(Canvas& canvas)
         run.Font->Measure(canvas);
 }
 
-int TSection::SpanWidth(Canvas& canvas, int from, int to) const
+int TSection::SpanWidth(Canvas& canvas, int from, int to, int run) const
 {
     int width = 0;
     ForEachPiece(*this, from, to, [&](const LinePiece& p) {
@@ -44,7 +44,7 @@ int TSection::SpanWidth(Canvas& canvas, int from, int to) const
             break;
         }
         }
-    });
+    }, run);
     return width;
 }
 
@@ -130,7 +130,9 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
     int descent = 0;
     int tallest = -1;
     const int first = Fonts.IndexAt(line.Start);
-    const int last = Fonts.IndexAt(std::max(line.Start, end - 1));
+    int last = first;
+    while (last + 1 < Fonts.Count() && Fonts[last + 1].Pos < end)
+        ++last;
     for (int r = first; r <= last; ++r) {
         const TMyFont& run = *Fonts[r].Font;
         lineHt = std::max(lineHt, run.LineHeight);
@@ -170,8 +172,8 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
         }
     };
     if (!Images.empty() || !FormControls.empty())
-        ForEachPiece(*this, line.Start, end, raiseForObjects);
-    width = SpanWidth(canvas, line.Start, trimmedEnd);
+        ForEachPiece(*this, line.Start, end, raiseForObjects, first);
+    width = SpanWidth(canvas, line.Start, trimmedEnd, first);
 
     const int leftIndent = imgr.LeftIndent(y);
     const int rightSide = imgr.RightSide(y);
@@ -216,10 +218,10 @@ void TSection::FinishLine(Canvas& canvas, LineRec& line, IndentManager& imgr, in
             cx += p.control->Width;
             break;
         case LinePiece::Kind::Text:
-            cx += SpanWidth(canvas, p.from, p.to);
+            cx += SpanWidth(canvas, p.from, p.to, p.run);
             break;
         }
-    });
+    }, first);
 }
 
 int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs)
@@ -354,6 +356,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)
     maxWidth = SpanWidth(canvas, 0, length) + floats + Indent;
     int widestWord = widestImage;
     int pos = 0;
+    int run = 0;   // the font run holding pos, followed rather than searched for every word
     while (pos < length) {
         while (pos < length && IsBreakChar(Buff[pos])) {
             if (TFormControlObj* control = Buff[pos] == TextMarkers::Control ? ControlAt(pos) : nullptr)
@@ -363,8 +366,10 @@ void TSection::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)
         int end = pos;
         while (end < length && !IsBreakChar(Buff[end]))
             ++end;
+        while (run + 1 < Fonts.Count() && Fonts[run + 1].Pos <= pos)
+            ++run;
         if (end > pos)
-            widestWord = std::max(widestWord, SpanWidth(canvas, pos, end));
+            widestWord = std::max(widestWord, SpanWidth(canvas, pos, end, run));
         pos = end;
     }
     minWidth = widestWord + floats + Indent;

@@ -84,8 +84,9 @@ public:
     // The image or form control whose marker stands at pos, or null.
     TImageObj* ImageAt(int pos) const;
     TFormControlObj* ControlAt(int pos) const;
-    // Width of the characters from..to (section indexes) as they are drawn.
-    int SpanWidth(Canvas& canvas, int from, int to) const;
+    // Width of the characters from..to (section indexes) as they are drawn;
+    // `run`, when known, is the font run holding `from`.
+    int SpanWidth(Canvas& canvas, int from, int to, int run = -1) const;
     // x (from the cell's left side) of the character at index pos in the line.
     int CharX(Canvas& canvas, const LineRec& line, int pos) const;
     // The line holding y, or null.
