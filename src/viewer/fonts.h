@@ -45,8 +45,10 @@ struct TMyFont {
     void Measure(Canvas& canvas) const;
     bool operator==(const TMyFont& o) const
     {
-        return Name == o.Name && NominalSize == o.NominalSize && Size == o.Size && Bold == o.Bold
-            && Italic == o.Italic && Underline == o.Underline && Fixed == o.Fixed && Color == o.Color;
+        // The cheap fields first; fonts of a page nearly always share their name's text.
+        return NominalSize == o.NominalSize && Size == o.Size && Bold == o.Bold && Italic == o.Italic
+            && Underline == o.Underline && Fixed == o.Fixed && Color == o.Color
+            && (Name.constData() == o.Name.constData() ? Name.size() == o.Name.size() : Name == o.Name);
     }
 };
 
@@ -71,8 +73,8 @@ private:
     std::unordered_set<TUrlTarget, UrlHash> urls_;
     // The parser asks for the same few fonts and links run after run (plain
     // and bold, a link and no link): comparing with the last answers spares
-    // hashing their names.
-    static constexpr size_t RecentCount = 4;
+    // hashing their names. A page's runs take turns among about eight fonts.
+    static constexpr size_t RecentCount = 8;
     // The pooled copy, and whether it was added now.
     template <typename T, typename Set>
     std::pair<const T*, bool> InternRecent(const T& item, Set& set, std::array<const T*, RecentCount>& recent,

@@ -312,7 +312,7 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
                 }
                 if (ch_ == quote)
                     Advance();
-                attr.Name = attr.Name.trimmed();
+                attr.Name = std::move(attr.Name).trimmed();   // in place
                 attr.Value = ValueNumber(attr.Name);
             } else {
                 ReadUnquotedValue(attr);

@@ -6,11 +6,80 @@
 #include "viewer/sections.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 // ------------------------------------------------------------ TextSource
 
 namespace {
+
+constexpr size_t kMarkEvery = 32;
+
+// Where a block of runs starts in the packed bytes, what the run before it
+// ended at, and its first run's index and source.
+struct Mark {
+    uint32_t Offset;
+    int AtEnd;
+    int SourceEnd;
+    int FirstAt;
+    int FirstSource;
+};
+constexpr size_t kMarkWords = sizeof(Mark) / sizeof(uint32_t);
+constexpr size_t kHeaderWords = 2;   // the number of marks, the number of bytes
+
+uint8_t* PutNumber(uint8_t* out, uint32_t n)
+{
+    while (n >= 0x80) {
+        *out++ = uint8_t(n | 0x80);
+        n >>= 7;
+    }
+    *out++ = uint8_t(n);
+    return out;
+}
+
+// Small numbers of either sign in few bytes: 0, -1, 1, -2, ...
+uint8_t* PutSigned(uint8_t* out, int n)
+{
+    return PutNumber(out, (uint32_t(n) << 1) ^ uint32_t(n >> 31));
+}
+
+uint32_t GetNumber(const uint8_t*& p)
+{
+    uint32_t n = 0;
+    for (int shift = 0;; shift += 7) {
+        const uint8_t b = *p++;
+        n |= uint32_t(b & 0x7F) << shift;
+        if (!(b & 0x80))
+            return n;
+    }
+}
+
+int GetSigned(const uint8_t*& p)
+{
+    const uint32_t n = GetNumber(p);
+    return int(n >> 1) ^ -int(n & 1);
+}
+
+// Reads packed runs one after the other.
+struct RunReader {
+    const uint8_t* p;
+    const uint8_t* end;
+    int atEnd;
+    int sourceEnd;
+
+    bool Next(TextSource::Run& run)
+    {
+        if (p >= end)
+            return false;
+        run.At = atEnd + GetSigned(p);
+        run.Count = int(GetNumber(p));
+        run.Source = sourceEnd + GetSigned(p);
+        run.SourceEnd = run.Source + run.Count + GetSigned(p);
+        atEnd = run.At + run.Count;
+        sourceEnd = run.SourceEnd;
+        return true;
+    }
+};
 
 bool OneForOne(const TextSource::Run& run)
 {
@@ -19,10 +88,26 @@ bool OneForOne(const TextSource::Run& run)
 
 } // namespace
 
+std::vector<TextSource::Run>& TextSource::SpareRuns()
+{
+    thread_local std::vector<Run> spare;
+    return spare;
+}
+
+void TextSource::Push(const Run& run)
+{
+    // Sections are built one after the other: each grows its runs in the
+    // vector the one before packed, rather than growing one of its own.
+    if (runs_.capacity() == 0)
+        runs_.swap(SpareRuns());
+    runs_.push_back(run);
+}
+
 void TextSource::AddSpan(int at, int source, int count)
 {
     if (count <= 0)
         return;
+    Unpack();
     if (!runs_.empty()) {
         Run& last = runs_.back();
         if (OneForOne(last) && last.At + last.Count == at && last.SourceEnd == source) {
@@ -31,19 +116,21 @@ void TextSource::AddSpan(int at, int source, int count)
             return;
         }
     }
-    runs_.push_back(Run{at, count, source, source + count});
+    Push(Run{at, count, source, source + count});
 }
 
 void TextSource::AddPacked(int at, int source, int sourceEnd, int count)
 {
+    Unpack();
     if (sourceEnd - source == count)
         AddSpan(at, source, count);
     else
-        runs_.push_back(Run{at, count, source, sourceEnd});
+        Push(Run{at, count, source, sourceEnd});
 }
 
 void TextSource::Append(const TextSource& token, int at, int skip)
 {
+    // A token's runs are read and dropped long before anything packs them.
     for (Run run : token.runs_) {
         if (run.At < skip) {
             const int dropped = skip - run.At;
@@ -61,27 +148,112 @@ void TextSource::Append(const TextSource& token, int at, int skip)
     }
 }
 
-namespace {
-
-// The run that holds a character index, or the last one before it; none
-// when the index comes before the first run.
-const TextSource::Run* RunAtOrBefore(const std::vector<TextSource::Run>& runs, int index)
+void TextSource::Squeeze()
 {
-    auto after = std::upper_bound(runs.begin(), runs.end(), index,
-                                  [](int i, const TextSource::Run& run) { return i < run.At; });
-    return after == runs.begin() ? nullptr : &*std::prev(after);
+    if (runs_.empty())
+        return;
+    constexpr size_t kMostBytesPerRun = 4 * 5;
+    thread_local std::vector<uint8_t> bytes;
+    thread_local std::vector<Mark> marks;
+    bytes.resize(runs_.size() * kMostBytesPerRun);
+    marks.clear();
+    uint8_t* out = bytes.data();
+    int atEnd = 0;
+    int sourceEnd = 0;
+    for (size_t i = 0; i < runs_.size(); ++i) {
+        const Run& run = runs_[i];
+        if (i % kMarkEvery == 0 && i > 0)
+            marks.push_back(Mark{uint32_t(out - bytes.data()), atEnd, sourceEnd, run.At, run.Source});
+        out = PutSigned(out, run.At - atEnd);
+        out = PutNumber(out, uint32_t(run.Count));
+        out = PutSigned(out, run.Source - sourceEnd);
+        out = PutSigned(out, run.SourceEnd - run.Source - run.Count);
+        atEnd = run.At + run.Count;
+        sourceEnd = run.SourceEnd;
+    }
+    bytes.resize(size_t(out - bytes.data()));
+    const size_t words = kHeaderWords + marks.size() * kMarkWords + (bytes.size() + 3) / 4;
+    packed_ = std::make_unique<uint32_t[]>(words);
+    packed_[0] = uint32_t(marks.size());
+    packed_[1] = uint32_t(bytes.size());
+    std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
+    std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
+    // The grown vector serves the next section.
+    runs_.clear();
+    if (runs_.capacity() > SpareRuns().capacity())
+        runs_.swap(SpareRuns());
+    std::vector<Run>().swap(runs_);
 }
 
-} // namespace
+void TextSource::UnpackRuns()
+{
+    const size_t markCount = packed_[0];
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed_[kHeaderWords + markCount * kMarkWords]);
+    RunReader reader{bytes, bytes + packed_[1], 0, 0};
+    Run run;
+    while (reader.Next(run))
+        runs_.push_back(run);
+    packed_.reset();
+}
+
+TextSource::Neighbours TextSource::Around(int value, Key key) const
+{
+    const auto keyOf = [key](const Run& run) { return key == Key::Index ? run.At : run.Source; };
+    Neighbours n;
+    if (!packed_) {
+        auto after = std::upper_bound(runs_.begin(), runs_.end(), value,
+                                      [&](int v, const Run& run) { return v < keyOf(run); });
+        if (after != runs_.begin()) {
+            n.HasBefore = true;
+            n.Before = *std::prev(after);
+        }
+        if (after != runs_.end()) {
+            n.HasAfter = true;
+            n.After = *after;
+        }
+        return n;
+    }
+    const size_t markCount = packed_[0];
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed_[kHeaderWords + markCount * kMarkWords]);
+    RunReader reader{bytes, bytes + packed_[1], 0, 0};
+    // The last block whose first run is at or before the value: the answer starts there.
+    size_t lo = 0;
+    size_t hi = markCount;
+    while (lo < hi) {
+        const size_t mid = (lo + hi) / 2;
+        Mark mark;
+        std::memcpy(&mark, &packed_[kHeaderWords + mid * kMarkWords], sizeof(Mark));
+        if ((key == Key::Index ? mark.FirstAt : mark.FirstSource) <= value)
+            lo = mid + 1;
+        else
+            hi = mid;
+    }
+    if (lo > 0) {
+        Mark mark;
+        std::memcpy(&mark, &packed_[kHeaderWords + (lo - 1) * kMarkWords], sizeof(Mark));
+        reader = RunReader{bytes + mark.Offset, reader.end, mark.AtEnd, mark.SourceEnd};
+    }
+    Run run;
+    while (reader.Next(run)) {
+        if (keyOf(run) > value) {
+            n.HasAfter = true;
+            n.After = run;
+            break;
+        }
+        n.HasBefore = true;
+        n.Before = run;
+    }
+    return n;
+}
 
 int TextSource::SourceOf(int index) const
 {
-    if (runs_.empty())
+    if (Empty())
         return Start;
-    const Run* found = RunAtOrBefore(runs_, index);
-    if (!found)
-        return runs_.front().Source;
-    const Run& run = *found;
+    const Neighbours n = Around(index, Key::Index);
+    if (!n.HasBefore)
+        return n.After.Source;
+    const Run& run = n.Before;
     if (index >= run.At + run.Count)
         return run.SourceEnd;
     return OneForOne(run) ? run.Source + (index - run.At) : run.Source;
@@ -89,12 +261,12 @@ int TextSource::SourceOf(int index) const
 
 int TextSource::SourceEndOf(int index) const
 {
-    if (runs_.empty())
+    if (Empty())
         return Start;
-    const Run* found = RunAtOrBefore(runs_, index);
-    if (!found)
-        return runs_.front().Source;
-    const Run& run = *found;
+    const Neighbours n = Around(index, Key::Index);
+    if (!n.HasBefore)
+        return n.After.Source;
+    const Run& run = n.Before;
     if (index >= run.At + run.Count || !OneForOne(run))
         return run.SourceEnd;
     return run.Source + (index - run.At) + 1;
@@ -104,10 +276,9 @@ int TextSource::IndexOf(int source, int& laterIndex, int& laterSource, SourceAff
 {
     laterIndex = -1;
     laterSource = -1;
-    auto after = std::upper_bound(runs_.begin(), runs_.end(), source,
-                                  [](int s, const Run& run) { return s < run.Source; });
-    if (after != runs_.begin()) {
-        const Run& run = *std::prev(after);
+    const Neighbours n = Around(source, Key::Source);
+    if (n.HasBefore) {
+        const Run& run = n.Before;
         const bool within = affinity == SourceAffinity::Preceding ? source <= run.SourceEnd
                                                                   : source < run.SourceEnd;
         if (within) {
@@ -116,9 +287,9 @@ int TextSource::IndexOf(int source, int& laterIndex, int& laterSource, SourceAff
             return source == run.Source ? run.At : run.At + run.Count;
         }
     }
-    if (after != runs_.end()) {
-        laterIndex = after->At;
-        laterSource = after->Source;
+    if (n.HasAfter) {
+        laterIndex = n.After.At;
+        laterSource = n.After.Source;
     }
     return -1;
 }

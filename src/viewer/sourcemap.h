@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <vector>
 
 class Canvas;
@@ -32,6 +34,10 @@ public:
         int SourceEnd = 0;
     };
 
+    TextSource() = default;
+    TextSource(TextSource&&) noexcept = default;
+    TextSource& operator=(TextSource&&) noexcept = default;
+
     // `count` characters from `at` came one for one from `source`.
     void AddSpan(int at, int source, int count);
     // The `count` characters at `at` stand together for source..sourceEnd.
@@ -39,11 +45,14 @@ public:
     // The runs of `token` (a piece read as one) for characters now at `at`,
     // less the token's first `skip` characters, which were not kept.
     void Append(const TextSource& token, int at, int skip);
-    void Clear() { runs_.clear(); }
-    // Gives back what growing reserved once the text is complete.
-    void Squeeze() { runs_.shrink_to_fit(); }
-    bool Empty() const { return runs_.empty(); }
-    const std::vector<Run>& Runs() const { return runs_; }
+    void Clear()
+    {
+        runs_.clear();
+        packed_.reset();
+    }
+    // Packs the runs once the text is complete (see packed_).
+    void Squeeze();
+    bool Empty() const { return runs_.empty() && !packed_; }
 
     // The source offset of a caret standing before the character at
     // `index` (the text's length: after its last character); a character
@@ -64,7 +73,36 @@ public:
     int Start = -1;
 
 private:
+    enum class Key { Index, Source };
+    // The last run whose At (Key::Index) or Source (Key::Source) is at most
+    // `value`, and the run after it; either may be missing.
+    struct Neighbours {
+        bool HasBefore = false;
+        bool HasAfter = false;
+        Run Before;
+        Run After;
+    };
+    Neighbours Around(int value, Key key) const;
+    // Makes packed runs growable again (nothing adds to a finished text today).
+    void Unpack()
+    {
+        if (packed_)
+            UnpackRuns();
+    }
+    void UnpackRuns();
+    void Push(const Run& run);
+    static std::vector<Run>& SpareRuns();
+
+    // The runs while the text grows.
     std::vector<Run> runs_;
+    // A page holds tens of thousands of runs, nearly all of them small
+    // steps from the one before: once complete they are kept as numbers of
+    // a byte or two each, the run's distance from the end of the one
+    // before in text and in source, its count and how far its source length
+    // differs from it. Every 32nd run is marked with where it starts, so a
+    // lookup reads a few runs rather than the whole text. The block holds
+    // the number of marks and of bytes, the marks, then the bytes.
+    std::unique_ptr<uint32_t[]> packed_;
 };
 
 // Where something made from the source stands in the laid-out document.
