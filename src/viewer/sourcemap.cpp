@@ -88,19 +88,24 @@ bool OneForOne(const TextSource::Run& run)
 
 } // namespace
 
-std::vector<TextSource::Run>& TextSource::SpareRuns()
+namespace {
+
+std::unique_ptr<std::vector<TextSource::Run>>& SpareRuns()
 {
-    thread_local std::vector<Run> spare;
+    thread_local std::unique_ptr<std::vector<TextSource::Run>> spare;
     return spare;
 }
 
+} // namespace
+
 void TextSource::Push(const Run& run)
 {
-    // Sections are built one after the other: each grows its runs in the
-    // vector the one before packed, rather than growing one of its own.
-    if (runs_.capacity() == 0)
-        runs_.swap(SpareRuns());
-    runs_.push_back(run);
+    if (!runs_) {
+        runs_ = std::move(SpareRuns());
+        if (!runs_)
+            runs_ = std::make_unique<std::vector<Run>>();
+    }
+    runs_->push_back(run);
 }
 
 void TextSource::AddSpan(int at, int source, int count)
@@ -108,8 +113,8 @@ void TextSource::AddSpan(int at, int source, int count)
     if (count <= 0)
         return;
     Unpack();
-    if (!runs_.empty()) {
-        Run& last = runs_.back();
+    if (runs_ && !runs_->empty()) {
+        Run& last = runs_->back();
         if (OneForOne(last) && last.At + last.Count == at && last.SourceEnd == source) {
             last.Count += count;
             last.SourceEnd += count;
@@ -131,7 +136,9 @@ void TextSource::AddPacked(int at, int source, int sourceEnd, int count)
 void TextSource::Append(const TextSource& token, int at, int skip)
 {
     // A token's runs are read and dropped long before anything packs them.
-    for (Run run : token.runs_) {
+    if (!token.runs_)
+        return;
+    for (Run run : *token.runs_) {
         if (run.At < skip) {
             const int dropped = skip - run.At;
             if (dropped >= run.Count)
@@ -150,18 +157,19 @@ void TextSource::Append(const TextSource& token, int at, int skip)
 
 void TextSource::Squeeze()
 {
-    if (runs_.empty())
+    if (!runs_ || runs_->empty())
         return;
+    const std::vector<Run>& runs = *runs_;
     constexpr size_t kMostBytesPerRun = 4 * 5;
     thread_local std::vector<uint8_t> bytes;
     thread_local std::vector<Mark> marks;
-    bytes.resize(runs_.size() * kMostBytesPerRun);
+    bytes.resize(runs.size() * kMostBytesPerRun);
     marks.clear();
     uint8_t* out = bytes.data();
     int atEnd = 0;
     int sourceEnd = 0;
-    for (size_t i = 0; i < runs_.size(); ++i) {
-        const Run& run = runs_[i];
+    for (size_t i = 0; i < runs.size(); ++i) {
+        const Run& run = runs[i];
         if (i % kMarkEvery == 0 && i > 0)
             marks.push_back(Mark{uint32_t(out - bytes.data()), atEnd, sourceEnd, run.At, run.Source});
         out = PutSigned(out, run.At - atEnd);
@@ -179,10 +187,10 @@ void TextSource::Squeeze()
     std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
     std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
     // The grown vector serves the next section.
-    runs_.clear();
-    if (runs_.capacity() > SpareRuns().capacity())
-        runs_.swap(SpareRuns());
-    std::vector<Run>().swap(runs_);
+    runs_->clear();
+    if (!SpareRuns() || SpareRuns()->capacity() < runs_->capacity())
+        SpareRuns() = std::move(runs_);
+    runs_.reset();
 }
 
 void TextSource::UnpackRuns()
@@ -192,7 +200,7 @@ void TextSource::UnpackRuns()
     RunReader reader{bytes, bytes + packed_[1], 0, 0};
     Run run;
     while (reader.Next(run))
-        runs_.push_back(run);
+        Push(run);
     packed_.reset();
 }
 
@@ -201,13 +209,16 @@ TextSource::Neighbours TextSource::Around(int value, Key key) const
     const auto keyOf = [key](const Run& run) { return key == Key::Index ? run.At : run.Source; };
     Neighbours n;
     if (!packed_) {
-        auto after = std::upper_bound(runs_.begin(), runs_.end(), value,
+        if (!runs_)
+            return n;
+        const std::vector<Run>& runs = *runs_;
+        auto after = std::upper_bound(runs.begin(), runs.end(), value,
                                       [&](int v, const Run& run) { return v < keyOf(run); });
-        if (after != runs_.begin()) {
+        if (after != runs.begin()) {
             n.HasBefore = true;
             n.Before = *std::prev(after);
         }
-        if (after != runs_.end()) {
+        if (after != runs.end()) {
             n.HasAfter = true;
             n.After = *after;
         }

@@ -47,12 +47,13 @@ public:
     void Append(const TextSource& token, int at, int skip);
     void Clear()
     {
-        runs_.clear();
+        if (runs_)
+            runs_->clear();
         packed_.reset();
     }
     // Packs the runs once the text is complete (see packed_).
     void Squeeze();
-    bool Empty() const { return runs_.empty() && !packed_; }
+    bool Empty() const { return (!runs_ || runs_->empty()) && !packed_; }
 
     // The source offset of a caret standing before the character at
     // `index` (the text's length: after its last character); a character
@@ -91,10 +92,10 @@ private:
     }
     void UnpackRuns();
     void Push(const Run& run);
-    static std::vector<Run>& SpareRuns();
 
-    // The runs while the text grows.
-    std::vector<Run> runs_;
+    // The runs while the text grows. Sections are built one after the
+    // other: each grows its runs in the vector the one before packed.
+    std::unique_ptr<std::vector<Run>> runs_;
     // A page holds tens of thousands of runs, nearly all of them small
     // steps from the one before: once complete they are kept as numbers of
     // a byte or two each, the run's distance from the end of the one

@@ -144,6 +144,27 @@ TEST(Layout, MinMaxWidthOfText)
     EXPECT_EQ(mx, 9 * 8 + 30 + 35);
 }
 
+TEST(Layout, FontsAreMeasuredAgainOnAnotherCanvas)
+{
+    // Twice the fake canvas's heights: a page laid out on one and then on
+    // the other takes the other's lines.
+    struct TallCanvas : FakeCanvas {
+        CanvasFontMetrics Metrics() override
+        {
+            CanvasFontMetrics m = FakeCanvas::Metrics();
+            m.height *= 2;
+            m.descent *= 2;
+            return m;
+        }
+    };
+    LaidOutPage p("<P>one<P>two");
+    TallCanvas tall;
+    p.page.Layout(tall, 400);
+    EXPECT_EQ(p.SectionWith("two")->Lines[0].LineHt, 32);
+    p.page.Layout(p.canvas, 400);
+    EXPECT_EQ(p.SectionWith("two")->Lines[0].LineHt, 16);
+}
+
 TEST(Painting, SubAndSuperscriptOffsets)
 {
     LaidOutPage p("x<SUP>2</SUP>y<SUB>3</SUB>");

@@ -207,4 +207,44 @@ TEST(SourceMap, TheTopOfAViewIsItsFirstVisibleLine)
     EXPECT_EQ(SourceOffsetAtY(page.doc.Doc, page.doc.Height + 10), -1);
 }
 
+// Spans, references, a tab's blanks and characters from no source, in
+// enough runs for several marks: once packed they answer as before.
+TEST(SourceMap, PackedRunsAnswerAsTheGrowingOnesDid)
+{
+    auto build = [](TextSource& t) {
+        int at = 0, source = 0;
+        for (int i = 0; i < 150; ++i) {
+            const int kind = i % 4;
+            if (kind == 0)
+                t.AddSpan(at, source, 5);                 // a word
+            else if (kind == 1)
+                t.AddPacked(at, source, source + 3);      // a reference
+            else if (kind == 2)
+                t.AddPacked(at, source, source + 1, 4);   // a tab's blanks
+            const int shown[4] = {5, 1, 4, 1};            // 3: a character from no source, after a tag
+            const int read[4] = {5, 3, 1, 7 + i};
+            at += shown[kind];
+            source += read[kind];
+        }
+        return std::pair{at, source};
+    };
+    TextSource growing;
+    TextSource packed;
+    const auto [length, sourceLength] = build(growing);
+    build(packed);
+    packed.Squeeze();
+    for (int i = 0; i <= length; ++i) {
+        ASSERT_EQ(packed.SourceOf(i), growing.SourceOf(i)) << i;
+        ASSERT_EQ(packed.SourceEndOf(i), growing.SourceEndOf(i)) << i;
+    }
+    for (int s = -1; s <= sourceLength + 1; ++s)
+        for (SourceAffinity affinity : {SourceAffinity::Preceding, SourceAffinity::Following}) {
+            int laterIndex[2], laterSource[2];
+            const int index = packed.IndexOf(s, laterIndex[0], laterSource[0], affinity);
+            ASSERT_EQ(index, growing.IndexOf(s, laterIndex[1], laterSource[1], affinity)) << s;
+            ASSERT_EQ(laterIndex[0], laterIndex[1]) << s;
+            ASSERT_EQ(laterSource[0], laterSource[1]) << s;
+        }
+}
+
 } // namespace
