@@ -296,7 +296,7 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
                 name_.append(QChar(Upper(ch_)));
             Advance();
         }
-        TAttribute attr;
+        TAttribute& attr = list.AddNew();
         attr.Which = LookupAttribute(name_);
         SkipBlanks();
         if (ch_ == '=') {
@@ -320,7 +320,6 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
         } else {
             attr.Value = attr.Which == TagSymbol::BorderSy ? 1 : 0;
         }
-        list.Add(std::move(attr));
         SkipBlanks();
     }
 }

@@ -240,9 +240,24 @@ const char* SymbolName(TagSymbol sym)
     }
 }
 
+TAttribute& TAttributeList::AddNew()
+{
+    if (count_ == items_.size())
+        items_.emplace_back();
+    TAttribute& a = items_[count_++];
+    a.Which = TagSymbol::OtherAttribute;
+    a.Value = 0;
+    // A text the document kept a copy of stays with it.
+    if (a.Name.isDetached())
+        a.Name.resize(0);
+    else
+        a.Name.clear();
+    return a;
+}
+
 const TAttribute* TAttributeList::Find(TagSymbol sym) const
 {
-    for (const TAttribute& a : items_)
+    for (const TAttribute& a : Items())
         if (a.Which == sym)
             return &a;
     return nullptr;

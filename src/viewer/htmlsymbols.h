@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <span>
 #include <vector>
 
 // One code per start tag, per end tag the parser knows, per attribute name
@@ -51,18 +52,23 @@ struct TAttribute {
     QString Name;
 };
 
+// The attributes of the tag read last. A page has a tag with attributes
+// every few words: clearing keeps the entries, and the text of each, for the
+// next tag to fill.
 class TAttributeList {
 public:
-    void Clear() { items_.clear(); }
-    void Add(TAttribute a) { items_.push_back(std::move(a)); }
+    void Clear() { count_ = 0; }
+    // A new last entry, empty.
+    TAttribute& AddNew();
     // The first attribute with this symbol, or null.
     const TAttribute* Find(TagSymbol sym) const;
     bool Has(TagSymbol sym) const { return Find(sym) != nullptr; }
-    int Count() const { return int(items_.size()); }
-    const std::vector<TAttribute>& Items() const { return items_; }
+    int Count() const { return int(count_); }
+    std::span<const TAttribute> Items() const { return {items_.data(), count_}; }
 
 private:
     std::vector<TAttribute> items_;
+    size_t count_ = 0;
 };
 
 // The longest name of the HTML 4 named characters ("thetasym").
