@@ -186,11 +186,17 @@ void TextSource::Squeeze()
     packed_[1] = uint32_t(bytes.size());
     std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
     std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
-    // The grown vector serves the next section.
+    // The grown vector serves the next section; what one huge paragraph
+    // needed is not kept for the life of the program.
+    constexpr size_t kMostRunsKept = 4096;
     runs_->clear();
-    if (!SpareRuns() || SpareRuns()->capacity() < runs_->capacity())
+    if (runs_->capacity() <= kMostRunsKept && (!SpareRuns() || SpareRuns()->capacity() < runs_->capacity()))
         SpareRuns() = std::move(runs_);
     runs_.reset();
+    if (bytes.capacity() > kMostRunsKept * kMostBytesPerRun) {
+        std::vector<uint8_t>().swap(bytes);
+        std::vector<Mark>().swap(marks);
+    }
 }
 
 void TextSource::UnpackRuns()
