@@ -45,10 +45,12 @@ struct TMyFont {
     void Measure(Canvas& canvas) const;
     bool operator==(const TMyFont& o) const
     {
-        // The cheap fields first; fonts of a page nearly always share their name's text.
+        // The cheap fields first (fonts of a page nearly always share their
+        // name's text), the colour, compared out of line, last.
         return NominalSize == o.NominalSize && Size == o.Size && Bold == o.Bold && Italic == o.Italic
-            && Underline == o.Underline && Fixed == o.Fixed && Color == o.Color
-            && (Name.constData() == o.Name.constData() ? Name.size() == o.Name.size() : Name == o.Name);
+            && Underline == o.Underline && Fixed == o.Fixed
+            && (Name.constData() == o.Name.constData() ? Name.size() == o.Name.size() : Name == o.Name)
+            && Color == o.Color;
     }
 };
 
