@@ -11,6 +11,11 @@
 
 namespace {
 
+// The editor has been idle this long before markup is read ahead; then it
+// is read a stretch of this many lines at a time, a few milliseconds each.
+constexpr int kIdleBeforeReadingMs = 300;
+constexpr int kLinesReadAtATime = 2000;
+
 // The characters after which the list opens by itself.
 bool OpensTheList(const QString& typed)
 {
@@ -55,6 +60,8 @@ CodeCompletion::CodeCompletion(EditControl& edit, std::function<QString()> docum
       popup_(std::make_unique<CompletionPopup>(edit))
 {
     connect(popup_.get(), &CompletionPopup::Chosen, this, [this] { AcceptChoice(); });
+    readAhead_.setSingleShot(true);
+    connect(&readAhead_, &QTimer::timeout, this, [this] { ReadAhead(); });
     SetEnabled(true);
 }
 
@@ -68,7 +75,14 @@ void CodeCompletion::SetEnabled(bool on)
         checkpoints_ = std::make_unique<MarkupCheckpoints>(*edit_.document());
         edit_.installEventFilter(this);
         edit_.viewport()->installEventFilter(this);
+        // A long page is read ahead while the editor is idle, so the first
+        // list far down does not read it all at once.
+        changes_ = connect(edit_.document(), &QTextDocument::contentsChange, this,
+                           [this] { readAhead_.start(kIdleBeforeReadingMs); });
+        readAhead_.start(kIdleBeforeReadingMs);
     } else {
+        disconnect(changes_);
+        readAhead_.stop();
         CloseList();
         edit_.removeEventFilter(this);
         edit_.viewport()->removeEventFilter(this);
@@ -175,6 +189,20 @@ void CodeCompletion::AfterKey()
                 Update();
         },
         Qt::QueuedConnection);
+}
+
+bool CodeCompletion::ReadToTheEnd() const
+{
+    return Enabled() && checkpoints_->LinesRead() + MarkupCheckpoints::kLinesApart >= edit_.document()->blockCount();
+}
+
+void CodeCompletion::ReadAhead()
+{
+    if (!Enabled() || ReadToTheEnd())
+        return;
+    const int last = edit_.document()->blockCount() - 1;
+    checkpoints_->AtLineStart(std::min(last, checkpoints_->LinesRead() + kLinesReadAtATime));
+    readAhead_.start(0);
 }
 
 void CodeCompletion::OpenList()

@@ -3,6 +3,7 @@
 #include "editing/completionoffers.h"
 
 #include <QObject>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -39,6 +40,10 @@ public:
     // Writes the chosen offer in place of what was typed of it.
     void AcceptChoice();
 
+    // Whether the markup has been read, while the editor was idle, down to
+    // the last lines, so that a list opened anywhere reads a few lines only.
+    bool ReadToTheEnd() const;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -47,6 +52,8 @@ private:
     void AfterKey();
     // Reads the caret's place and shows what it offers, or closes the list.
     void Update();
+    // Reads on a stretch of the markup below what has been read.
+    void ReadAhead();
 
     EditControl& edit_;
     std::function<QString()> documentFileName_;
@@ -55,4 +62,6 @@ private:
     CompletionContext context_;
     std::vector<CompletionOffer> offers_;
     bool updatePending_ = false;
+    QTimer readAhead_;
+    QMetaObject::Connection changes_;
 };

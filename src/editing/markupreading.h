@@ -86,6 +86,8 @@ public:
 
     // The reading at the start of line `line`.
     MarkupReading AtLineStart(int line);
+    // The last line whose reading is kept and holds.
+    int LinesRead() const { return checkpoints_[firstSuspect_ - 1].line; }
 
     static constexpr int kLinesApart = 128;
 

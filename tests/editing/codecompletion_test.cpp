@@ -103,3 +103,20 @@ TEST_F(Completing, TheProgramsOwnInsertionsAndTheOptionOffOpenNothing)
 }
 
 }  // namespace
+
+TEST_F(Completing, ALongPageIsReadAheadWhileTheEditorIsIdle)
+{
+    QString page;
+    for (int i = 0; i < 3000; ++i)
+        page += QStringLiteral("<DIV>line %1\r\n").arg(i);
+    edit.SetText(page);
+    EXPECT_FALSE(completion->ReadToTheEnd());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return completion->ReadToTheEnd(); }, 5000));
+    // A change at the top is read past again, and nothing while it is off.
+    edit.SetSelection(0);
+    Type("x");
+    EXPECT_FALSE(completion->ReadToTheEnd());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return completion->ReadToTheEnd(); }, 5000));
+    completion->SetEnabled(false);
+    EXPECT_FALSE(completion->ReadToTheEnd());
+}
