@@ -184,8 +184,11 @@ void TextSource::Squeeze()
     packed_ = std::make_unique<uint32_t[]>(words);
     packed_[0] = uint32_t(marks.size());
     packed_[1] = uint32_t(bytes.size());
-    std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
-    std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
+    // An empty vector may have no storage at all, which memcpy must not see.
+    if (!marks.empty())
+        std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
+    if (!bytes.empty())
+        std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
     // The grown vector serves the next section; what one huge paragraph
     // needed is not kept for the life of the program.
     constexpr size_t kMostRunsKept = 4096;
