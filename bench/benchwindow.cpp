@@ -9,21 +9,6 @@
 
 namespace {
 
-// Nobody answers during a benchmark: every question is declined.
-class DecliningPrompts : public Prompts {
-public:
-    Answer Message(const QString&, MessageKind, MessageButtons buttons, const QString&) override
-    {
-        return buttons == MessageButtons::Ok ? Answer::Ok : Answer::Cancel;
-    }
-    std::optional<QString> AskValue(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> OpenFileName(const FileDialogOptions&) override { return {}; }
-    std::optional<QString> SaveFileName(const FileDialogOptions&) override { return {}; }
-    std::optional<QFont> ChooseFont(const QFont&) override { return {}; }
-    std::optional<QColor> ChooseColor(const QColor&) override { return {}; }
-    std::optional<PrintRangeChoice> ChoosePrinter(QPrinter&, const PrintDialogOptions&) override { return {}; }
-};
-
 class IdleStarter : public ProgramStarter {
 public:
     int WinExec(const QString&, const QStringList&) override { return ExecResult::Started; }

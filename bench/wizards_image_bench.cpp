@@ -2,7 +2,7 @@
 // choosing the folder until the file list holds every file.
 #include "wizards/imagedialog.h"
 
-#include "platform/prompts.h"
+#include "benchwindow.h"
 
 #include <QAbstractItemModel>
 #include <QCoreApplication>
@@ -15,17 +15,6 @@
 #include <ctime>
 
 namespace {
-
-class NoPrompts : public Prompts {
-public:
-    Answer Message(const QString&, MessageKind, MessageButtons, const QString&) override { return Answer::Ok; }
-    std::optional<QString> AskValue(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<QString> OpenFileName(const FileDialogOptions&) override { return {}; }
-    std::optional<QString> SaveFileName(const FileDialogOptions&) override { return {}; }
-    std::optional<QFont> ChooseFont(const QFont&) override { return {}; }
-    std::optional<QColor> ChooseColor(const QColor&) override { return {}; }
-    std::optional<PrintRangeChoice> ChoosePrinter(QPrinter&, const PrintDialogOptions&) override { return {}; }
-};
 
 // The main thread's own processor time, which other programs on the machine do not inflate.
 qint64 ThreadMilliseconds()
@@ -49,7 +38,7 @@ void BM_OpenFolderOf10000Pictures(benchmark::State& state)
         if (!file.open(QIODevice::WriteOnly))
             state.SkipWithError("cannot make the test folder");
     }
-    NoPrompts prompts;
+    DecliningPrompts prompts;
     // The longest the event loop waited between two turns while the list filled.
     qint64 longestTurn = 0;
     qint64 longestTurnCpu = 0;
