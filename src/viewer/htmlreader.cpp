@@ -10,16 +10,38 @@ inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
 inline char16_t Upper(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
 inline bool IsBlankOrLineEnd(char16_t c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
 inline bool IsHexLetter(char16_t c) { return (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f'); }
+// Not white space of any kind, so a value that starts and ends with one needs no trimming.
+inline bool IsPrintableAscii(QChar c) { return c.unicode() > ' ' && c.unicode() < 127; }
 
 // The number of a value: its text without a trailing "%", 0 when that is not a decimal number.
-int ValueNumber(const QString& text)
+int ValueNumber(QStringView v)
 {
-    QStringView v(text);
     if (v.endsWith(QLatin1Char('%')))
         v.chop(1);
+    if (v.isEmpty())
+        return 0;
+    // Most values are words or short numbers: only the rest (signs, blanks
+    // around, overflow) needs Qt's parser.
+    const char16_t first = v.front().unicode();
+    if (first > ' ' && first < 128 && !IsDigit(first) && first != '+' && first != '-')
+        return 0;
+    if (v.size() <= 9 && std::all_of(v.begin(), v.end(), [](QChar c) { return IsDigit(c.unicode()); })) {
+        int n = 0;
+        for (QChar c : v)
+            n = n * 10 + (c.unicode() - '0');
+        return n;
+    }
     bool ok = false;
     const int n = v.toInt(&ok);
     return ok ? n : 0;
+}
+
+// Characters ReadChar may return other than they stand in the source
+// (line ends, tabs, the end of text, the start of a comment), and the ones
+// that end an attribute value.
+inline bool EndsPlainValue(char16_t c, char16_t end)
+{
+    return c == end || c == '>' || c == '\r' || c == '\n' || c == '\t' || c == '<' || c == HtmlReader::EofChar;
 }
 
 } // namespace
@@ -29,7 +51,6 @@ HtmlReader::HtmlReader(QString source) : src_(std::move(source))
     s_ = reinterpret_cast<const char16_t*>(src_.constData());
     n_ = src_.size();
     TokenText.reserve(MaxTextToken + 8);
-    name_.reserve(32);
     Advance();
 }
 
@@ -106,7 +127,7 @@ bool HtmlReader::SkipComment()
     return true;
 }
 
-bool HtmlReader::TagStartsHere() const
+inline bool HtmlReader::TagStartsHere() const
 {
     // ch_ is a "<"; the raw character after it decides, as in every browser.
     if (ch_ != '<' || i_ >= n_)
@@ -115,7 +136,7 @@ bool HtmlReader::TagStartsHere() const
     return IsLetter(next) || next == '/' || next == '?' || next == '!';
 }
 
-void HtmlReader::SkipBlanks()
+inline void HtmlReader::SkipBlanks()
 {
     while (ch_ == ' ' || ch_ == '\r')
         Advance();
@@ -157,19 +178,68 @@ void HtmlReader::Next()
     }
 }
 
+namespace {
+
+// The source runs of a text token as it grows: pieces that follow on from
+// the one before, in text and in source, are handed over as one.
+class SpanCollector {
+public:
+    explicit SpanCollector(TextSource& source) : runs_(source) {}
+    ~SpanCollector() { Flush(); }
+    void Span(int at, int source, int count)
+    {
+        if (count_ && at_ + count_ == at && from_ + count_ == source) {
+            count_ += count;
+            return;
+        }
+        Flush();
+        at_ = at;
+        from_ = source;
+        count_ = count;
+    }
+    void Packed(int at, int source, int sourceEnd)
+    {
+        if (sourceEnd - source == 1) {
+            Span(at, source, 1);
+            return;
+        }
+        Flush();
+        runs_.AddPacked(at, source, sourceEnd);
+    }
+
+private:
+    void Flush()
+    {
+        if (count_)
+            runs_.AddSpan(at_, from_, count_);
+        count_ = 0;
+    }
+    TextSource& runs_;
+    int at_ = 0;
+    int from_ = 0;
+    int count_ = 0;
+};
+
+} // namespace
+
 void HtmlReader::ReadText()
 {
     Sym = TagSymbol::TextSy;
-    TokenText.resize(0);
     TokenSource.Clear();
-    while (TokenText.size() < MaxTextToken) {
+    SpanCollector spans(TokenSource);
+    // Written in place and cut to length at the end: a token is short and
+    // the reader reads tens of thousands of them.
+    TokenText.resize(MaxTextToken);
+    char16_t* const text = reinterpret_cast<char16_t*>(TokenText.data());
+    int size = 0;
+    while (size < MaxTextToken) {
         const char16_t c = ch_;
         if (c == '&' || c == EofChar || (c == '<' && TagStartsHere()))
             break;
         if (c == '<' || c == '>') {
             // Outside a tag these are the author's own characters (a < b, a > b).
-            TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
-            TokenText.append(QChar(c));
+            spans.Span(size, int(chAt_), 1);
+            text[size++] = c;
             Advance();
             continue;
         }
@@ -180,25 +250,29 @@ void HtmlReader::ReadText()
                 if (tabRead_) {
                     // A tab is a token of its own: the blanks it becomes all
                     // stand for that one character of the source.
-                    if (TokenText.isEmpty()) {
-                        TokenSource.AddSpan(0, int(chAt_), 1);
-                        TokenText.append(QLatin1Char('\t'));
+                    if (size == 0) {
+                        spans.Span(0, int(chAt_), 1);
+                        text[size++] = '\t';
                         Advance();
                     }
                     break;
                 }
-                TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
-                TokenText.append(QChar(c));
+                spans.Span(size, int(chAt_), 1);
+                text[size++] = c;
                 Advance();
                 continue;
             }
-            // A run of blanks and line ends is one blank.
+            // A run of blanks and line ends is one blank; the ones after
+            // the first all read as themselves, so they are skipped in the
+            // source, and a comment between them by ReadChar.
             const int blankAt = int(chAt_);
-            TokenText.append(QLatin1Char(' '));
-            do
+            text[size++] = ' ';
+            do {
+                while (i_ < n_ && IsBlankOrLineEnd(s_[i_]))
+                    ++i_;
                 Advance();
-            while (ch_ == ' ' || ch_ == '\r');
-            TokenSource.AddPacked(int(TokenText.size()) - 1, blankAt, int(chAt_));
+            } while (ch_ == ' ' || ch_ == '\r');
+            spans.Packed(size - 1, blankAt, int(chAt_));
             continue;
         }
         if (c < 32)
@@ -206,7 +280,7 @@ void HtmlReader::ReadText()
         if (!inPre_) {
             // Plain words are taken straight from the source in one piece.
             const qsizetype start = i_ - 1;
-            const qsizetype limit = std::min(n_, start + (MaxTextToken - TokenText.size()));
+            const qsizetype limit = std::min(n_, start + (MaxTextToken - size));
             qsizetype j = i_;
             while (j < limit) {
                 const char16_t d = s_[j];
@@ -218,16 +292,18 @@ void HtmlReader::ReadText()
                 }
                 ++j;
             }
-            TokenSource.AddSpan(int(TokenText.size()), int(start), int(j - start));
-            TokenText.append(QStringView(s_ + start, j - start));
+            spans.Span(size, int(start), int(j - start));
+            std::copy(s_ + start, s_ + j, text + size);
+            size += int(j - start);
             i_ = j;
             Advance();
             continue;
         }
-        TokenSource.AddSpan(int(TokenText.size()), int(chAt_), 1);
-        TokenText.append(QChar(c));
+        spans.Span(size, int(chAt_), 1);
+        text[size++] = c;
         Advance();
     }
+    TokenText.resize(size);
 }
 
 void HtmlReader::ReadEntity()
@@ -238,16 +314,23 @@ void HtmlReader::ReadEntity()
     const CharacterReference reference = ReadCharacterReference(QStringView(s_ + start, n_ - start));
     TokenSource.Clear();
     if (reference.character) {
-        TokenText = QString::fromUcs4(&reference.character, 1);
+        if (reference.character < 0xD800) {
+            TokenText.resize(1);
+            TokenText.data()[0] = QChar(char16_t(reference.character));
+        } else {
+            TokenText = QString::fromUcs4(&reference.character, 1);
+        }
         TokenSource.AddPacked(0, int(start), int(start + reference.length));
         if (TokenText.size() > 1)   // a pair of surrogates: the second stands for nothing more
             TokenSource.AddPacked(1, int(start + reference.length), int(start + reference.length));
     } else {
-        TokenText = QStringView(s_ + start, reference.length).toString();
+        TokenText.resize(reference.length);
+        std::copy(s_ + start, s_ + start + reference.length, reinterpret_cast<char16_t*>(TokenText.data()));
         TokenSource.AddSpan(0, int(start), int(reference.length));
     }
-    for (qsizetype k = 0; k < reference.length; ++k)
-        Advance();
+    // A reference is letters, digits and signs, which reach ch_ as they stand.
+    i_ = start + reference.length;
+    Advance();
 }
 
 void HtmlReader::ReadTag()
@@ -258,13 +341,7 @@ void HtmlReader::ReadTag()
         endTag = true;
         Advance();
     }
-    name_.resize(0);
-    while (IsLetter(ch_)) {
-        if (name_.size() < MaxName)
-            name_.append(QChar(Upper(ch_)));
-        Advance();
-    }
-    Sym = name_.isEmpty() ? TagSymbol::CommandSy : LookupTag(name_, endTag);
+    Sym = IsLetter(ch_) ? LookupTag(ReadName(), endTag) : TagSymbol::CommandSy;
     SkipBlanks();
     if (Sym == TagSymbol::HeadingSy || Sym == TagSymbol::HeadingEndSy) {
         HeadingLevel = 0;
@@ -286,18 +363,29 @@ void HtmlReader::ReadTag()
         Advance();
 }
 
+uint64_t HtmlReader::ReadName()
+{
+    // Letters reach ch_ as they stand in the source, so the name is read
+    // there and packed on the way; only a comment inside it interrupts.
+    uint64_t key = 0;
+    qsizetype length = 0;
+    while (IsLetter(ch_)) {
+        qsizetype j = i_ - 1;
+        for (; j < n_ && IsLetter(s_[j]); ++j)
+            key = PackNameLetter(key, s_[j]);
+        length += j - (i_ - 1);
+        i_ = j;
+        Advance();
+    }
+    return length <= MaxPackedName ? key : 0;
+}
+
 void HtmlReader::ReadAttributes(TAttributeList& list)
 {
     SkipBlanks();
     while (IsLetter(ch_)) {
-        name_.resize(0);
-        while (IsLetter(ch_)) {
-            if (name_.size() < MaxName)
-                name_.append(QChar(Upper(ch_)));
-            Advance();
-        }
         TAttribute& attr = list.AddNew();
-        attr.Which = LookupAttribute(name_);
+        attr.Which = LookupAttribute(ReadName());
         SkipBlanks();
         if (ch_ == '=') {
             Advance();
@@ -306,13 +394,19 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
                 const char16_t quote = ch_;
                 Advance();
                 while (ch_ != quote && ch_ != '>' && ch_ != EofChar) {
-                    if (ch_ != '\r')
-                        attr.Name.append(QChar(ch_));
-                    Advance();
+                    if (ch_ == '\r') {   // line ends inside are dropped
+                        Advance();
+                    } else if (tabRead_) {
+                        attr.Name.append(QLatin1Char(' '));
+                        Advance();
+                    } else {
+                        TakePlain(attr.Name, quote);
+                    }
                 }
                 if (ch_ == quote)
                     Advance();
-                attr.Name = std::move(attr.Name).trimmed();   // in place
+                if (!attr.Name.isEmpty() && !(IsPrintableAscii(attr.Name.front()) && IsPrintableAscii(attr.Name.back())))
+                    attr.Name = std::move(attr.Name).trimmed();   // in place
                 attr.Value = ValueNumber(attr.Name);
             } else {
                 ReadUnquotedValue(attr);
@@ -324,29 +418,38 @@ void HtmlReader::ReadAttributes(TAttributeList& list)
     }
 }
 
+void HtmlReader::TakePlain(QString& value, char16_t end)
+{
+    // ch_ stands in the source as it is: it and the characters after it
+    // that would reach ch_ unchanged go into the value in one piece.
+    const qsizetype start = i_ - 1;
+    qsizetype j = i_;
+    while (j < n_ && !EndsPlainValue(s_[j], end))
+        ++j;
+    value.append(QStringView(s_ + start, j - start));
+    i_ = j;
+    Advance();
+}
+
 void HtmlReader::ReadUnquotedValue(TAttribute& attr)
 {
-    if (ch_ == '+' || ch_ == '-' || IsDigit(ch_)) {
-        attr.Name.append(QChar(ch_));
-        Advance();
-        while (IsDigit(ch_) || IsHexLetter(ch_)) {
-            attr.Name.append(QChar(ch_));
-            Advance();
-        }
-        if (ch_ == '%') {
-            attr.Name.append(QLatin1Char('%'));
-            Advance();
-        }
-    }
+    while (ch_ != ' ' && ch_ != '\r' && ch_ != '>' && ch_ != EofChar)
+        TakePlain(attr.Name, ' ');
     // A value that goes on after its number ("89.gif", "100px") is a word;
-    // its number is the one it starts with.
-    attr.Value = ValueNumber(attr.Name);
-    while (ch_ != ' ' && ch_ != '\r' && ch_ != '>' && ch_ != EofChar) {
-        attr.Name.append(QChar(ch_));
-        Advance();
+    // its number is the one it starts with: a sign or digit, then digits or
+    // the letters A to F, then a "%".
+    const QStringView word(attr.Name);
+    qsizetype number = 0;
+    if (!word.isEmpty() && (word[0] == QLatin1Char('+') || word[0] == QLatin1Char('-') || IsDigit(word[0].unicode()))) {
+        number = 1;
+        while (number < word.size() && (IsDigit(word[number].unicode()) || IsHexLetter(word[number].unicode())))
+            ++number;
+        if (number < word.size() && word[number] == QLatin1Char('%'))
+            ++number;
     }
+    attr.Value = ValueNumber(word.first(number));
     if (attr.Value == 0)
-        attr.Value = ValueNumber(attr.Name);
+        attr.Value = ValueNumber(word);
 }
 
 QStringList HtmlReader::ReadTextAreaLines()

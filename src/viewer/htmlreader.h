@@ -41,11 +41,27 @@ public:
 
 private:
     char16_t ReadChar();
-    void Advance() { ch_ = ReadChar(); }
+    void Advance()
+    {
+        // Nearly every character stands for itself; only line ends, tabs,
+        // the end of text and a possible comment need ReadChar.
+        if (i_ < n_) {
+            const char16_t c = s_[i_];
+            if (c >= ' ' && c != '<') {
+                tabRead_ = false;
+                chAt_ = i_++;
+                ch_ = c;
+                return;
+            }
+        }
+        ch_ = ReadChar();
+    }
     bool SkipComment();
     bool TagStartsHere() const;
     void ReadTag();
+    uint64_t ReadName();
     void ReadAttributes(TAttributeList& list);
+    void TakePlain(QString& value, char16_t end);
     void ReadUnquotedValue(TAttribute& attr);
     void ReadEntity();
     void ReadText();
@@ -61,5 +77,4 @@ private:
     bool tabRead_ = false;   // ch_ came from a tab (read as a blank)
     bool openComment_ = false;
     TAttributeList dropped_;
-    QString name_;
 };

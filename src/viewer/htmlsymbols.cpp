@@ -1,9 +1,8 @@
 #include "viewer/htmlsymbols.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
-#include <vector>
+#include <utility>
 
 namespace {
 
@@ -66,28 +65,31 @@ constexpr std::array<const char*, 64> kLatinEntities{{
     "ucirc", "uuml", "yacute", "thorn", "yuml",
 }};
 
+static_assert([] {
+    for (size_t i = 0; i < kPairedTags.size(); ++i)
+        if (int(kPairedTags[i].sym) != int(S::HtmlSy) + int(i))
+            return false;
+    return int(S::HtmlEndSy) - int(S::HtmlSy) == int(kPairedTags.size());
+}(), "an end symbol is its start symbol moved by the number of paired tags");
+
 // Names are letters: each becomes a small number, so a name is one integer
-// and a table of names is a sorted array searched without hashing or
-// allocating. Tag and attribute names are upper case, five bits a letter
-// (eleven fit); entity names keep their case, six bits a letter. Zero when
-// the name is longer than the table's longest or holds anything else.
-uint64_t PackUpper(QStringView name, int maxLength)
+// and a table of names a small open-addressed hash table, built by the
+// compiler and searched without hashing text or allocating. Tag and
+// attribute names ignore case, five bits a letter; entity names keep it,
+// six bits a letter. Key 0 marks an empty slot (no name packs to 0).
+constexpr uint64_t PackedName(const char* name)
 {
-    if (name.size() > maxLength)
-        return 0;
     uint64_t key = 0;
-    for (QChar c : name) {
-        const char16_t u = c.unicode();
-        if (u < 'A' || u > 'Z')
-            return 0;
-        key = (key << 5) | uint64_t(u - 'A' + 1);
-    }
+    for (; *name; ++name)
+        key = PackNameLetter(key, char16_t(*name));
     return key;
 }
 
-uint64_t PackLetters(QStringView name, int maxLength)
+constexpr int kLongestEntity = 6;
+
+uint64_t PackLetters(QStringView name)
 {
-    if (name.size() > maxLength)
+    if (name.size() > kLongestEntity)
         return 0;
     uint64_t key = 0;
     for (QChar c : name) {
@@ -104,102 +106,94 @@ uint64_t PackLetters(QStringView name, int maxLength)
     return key;
 }
 
-constexpr int kLongestTag = 10;
-constexpr int kLongestAttribute = 11;
-constexpr int kLongestEntity = 6;
+constexpr uint64_t PackedEntity(const char* name)
+{
+    uint64_t key = 0;
+    for (; *name; ++name)
+        key = (key << 6) | uint64_t(*name >= 'a' ? *name - 'a' + 27 : *name - 'A' + 1);
+    return key;
+}
 
-uint64_t UpperKey(const char* name) { return PackUpper(QString::fromLatin1(name), kLongestAttribute); }
+// 256 slots for at most 72 names: a lookup nearly always ends at its first slot.
+struct HashTable {
+    static constexpr int kBits = 8;
+    struct Slot {
+        uint64_t key = 0;
+        int value = 0;
+    };
+    std::array<Slot, size_t(1) << kBits> entries{};
 
-struct Entry {
-    uint64_t key;
-    int value;
-    bool operator<(const Entry& o) const { return key < o.key; }
+    static constexpr size_t Home(uint64_t key) { return size_t((key * 0x9E3779B97F4A7C15ull) >> (64 - kBits)); }
+
+    // A name listed twice (VALUE) keeps its first meaning.
+    constexpr void Add(uint64_t key, int value)
+    {
+        size_t i = Home(key);
+        while (entries[i].key != 0 && entries[i].key != key)
+            i = (i + 1) % entries.size();
+        if (entries[i].key == 0)
+            entries[i] = {key, value};
+    }
+    int Find(uint64_t key, int none) const
+    {
+        if (key == 0)
+            return none;
+        for (size_t i = Home(key);; i = (i + 1) % entries.size()) {
+            if (entries[i].key == key)
+                return entries[i].value;
+            if (entries[i].key == 0)
+                return none;
+        }
+    }
 };
-using Table = std::vector<Entry>;
 
-Table Sorted(Table table)
-{
-    std::sort(table.begin(), table.end());
-    // A name listed twice (VALUE, SELECTED) keeps its first meaning.
-    table.erase(std::unique(table.begin(), table.end(),
-                            [](const Entry& a, const Entry& b) { return a.key == b.key; }),
-                table.end());
-    return table;
-}
+constexpr HashTable kTagTable = [] {
+    HashTable t;
+    for (const Named& n : kPairedTags)
+        t.Add(PackedName(n.name), int(n.sym));
+    for (const Named& n : kSingleTags)
+        t.Add(PackedName(n.name), int(n.sym));
+    return t;
+}();
 
-int Find(const Table& table, uint64_t key, int none)
-{
-    if (key == 0)
-        return none;
-    auto it = std::lower_bound(table.begin(), table.end(), Entry{key, 0});
-    return it != table.end() && it->key == key ? it->value : none;
-}
+constexpr HashTable kAttributeTable = [] {
+    HashTable t;
+    for (const Named& n : kAttributes)
+        t.Add(PackedName(n.name), int(n.sym));
+    return t;
+}();
 
-const Table& StartTags()
-{
-    static const Table table = [] {
-        Table t;
-        for (const Named& n : kPairedTags)
-            t.push_back({UpperKey(n.name), int(n.sym)});
-        for (const Named& n : kSingleTags)
-            t.push_back({UpperKey(n.name), int(n.sym)});
-        return Sorted(std::move(t));
-    }();
-    return table;
-}
-
-const Table& EndTags()
-{
-    static const Table table = [] {
-        Table t;
-        for (size_t i = 0; i < kPairedTags.size(); ++i)
-            t.push_back({UpperKey(kPairedTags[i].name), int(S::HtmlEndSy) + int(i)});
-        return Sorted(std::move(t));
-    }();
-    return table;
-}
-
-const Table& Attributes()
-{
-    static const Table table = [] {
-        Table t;
-        for (const Named& n : kAttributes)
-            t.push_back({UpperKey(n.name), int(n.sym)});
-        return Sorted(std::move(t));
-    }();
-    return table;
-}
-
-const Table& Entities()
-{
-    static const Table table = [] {
-        Table t;
-        for (const auto& [name, code] : {std::pair{"amp", 38}, {"lt", 60}, {"gt", 62}, {"quot", 34},
-                                         {"nbsp", 160}, {"copy", 169}, {"reg", 174}})
-            t.push_back({PackLetters(QString::fromLatin1(name), kLongestEntity), code});
-        for (size_t i = 0; i < kLatinEntities.size(); ++i)
-            if (*kLatinEntities[i])
-                t.push_back({PackLetters(QString::fromLatin1(kLatinEntities[i]), kLongestEntity), 192 + int(i)});
-        return Sorted(std::move(t));
-    }();
-    return table;
-}
+constexpr HashTable kEntityTable = [] {
+    HashTable t;
+    for (const auto& [name, code] : {std::pair{"amp", 38}, {"lt", 60}, {"gt", 62}, {"quot", 34},
+                                     {"nbsp", 160}, {"copy", 169}, {"reg", 174}})
+        t.Add(PackedEntity(name), code);
+    for (size_t i = 0; i < kLatinEntities.size(); ++i)
+        if (*kLatinEntities[i])
+            t.Add(PackedEntity(kLatinEntities[i]), 192 + int(i));
+    return t;
+}();
 
 } // namespace
 
-TagSymbol LookupTag(QStringView upperName, bool endTag)
+TagSymbol LookupTag(uint64_t name, bool endTag)
 {
-    return TagSymbol(Find(endTag ? EndTags() : StartTags(), PackUpper(upperName, kLongestTag), int(S::CommandSy)));
+    const int start = kTagTable.Find(name, int(S::CommandSy));
+    if (!endTag)
+        return TagSymbol(start);
+    if (start >= int(S::HtmlSy) && start < int(S::HtmlEndSy))
+        return TagSymbol(start + int(S::HtmlEndSy) - int(S::HtmlSy));
+    return S::CommandSy;
 }
 
-TagSymbol LookupAttribute(QStringView upperName)
+TagSymbol LookupAttribute(uint64_t name)
 {
-    return TagSymbol(Find(Attributes(), PackUpper(upperName, kLongestAttribute), int(S::OtherAttribute)));
+    return TagSymbol(kAttributeTable.Find(name, int(S::OtherAttribute)));
 }
 
 int LookupEntity(QStringView name)
 {
-    return Find(Entities(), PackLetters(name, kLongestEntity), 0);
+    return kEntityTable.Find(PackLetters(name), 0);
 }
 
 bool TagStoresAttributes(TagSymbol sym)

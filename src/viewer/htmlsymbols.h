@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringView>
+#include <cstdint>
 #include <span>
 #include <vector>
 
@@ -34,10 +35,15 @@ enum class TagSymbol : unsigned char {
     SymbolCount
 };
 
-// Looks a tag name (upper case, letters only) up; end tags of tags without
-// an end symbol, and unknown names, give CommandSy.
-TagSymbol LookupTag(QStringView upperName, bool endTag);
-TagSymbol LookupAttribute(QStringView upperName);
+// A tag or attribute name (letters A to Z, either case) as one number, five
+// bits a letter, the way the reader packs it while it scans; 0 for a name
+// longer than any the tables below hold.
+constexpr int MaxPackedName = 11;
+constexpr uint64_t PackNameLetter(uint64_t key, char16_t letter) { return (key << 5) | (letter & 31u); }
+// Looks a packed tag name up; end tags of tags without an end symbol, and
+// unknown names, give CommandSy.
+TagSymbol LookupTag(uint64_t name, bool endTag);
+TagSymbol LookupAttribute(uint64_t name);
 // Attributes are kept only for these tags.
 bool TagStoresAttributes(TagSymbol sym);
 const char* SymbolName(TagSymbol sym);
