@@ -1,11 +1,16 @@
 #include "viewer/htmlreader.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 
 namespace {
 
-inline bool IsLetter(char16_t c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+inline bool IsLetter(char16_t c) { return char16_t((c | 0x20) - 'a') < 26; }
 inline bool IsDigit(char16_t c) { return c >= '0' && c <= '9'; }
 inline char16_t Upper(char16_t c) { return (c >= 'a' && c <= 'z') ? char16_t(c - 32) : c; }
 inline bool IsBlankOrLineEnd(char16_t c) { return c == ' ' || c == '\r' || c == '\n' || c == '\t'; }
@@ -36,12 +41,51 @@ int ValueNumber(QStringView v)
     return ok ? n : 0;
 }
 
-// Characters ReadChar may return other than they stand in the source
-// (line ends, tabs, the end of text, the start of a comment), and the ones
-// that end an attribute value.
-inline bool EndsPlainValue(char16_t c, char16_t end)
+// The characters below 64 that a plain run stops at, one bit each: those
+// ReadChar may return other than they stand in the source (line ends, tabs,
+// the end of text, the start of a comment) and the ones that end a value.
+constexpr uint64_t Bit(char16_t c) { return uint64_t(1) << c; }
+constexpr uint64_t kReadChanges = Bit('\r') | Bit('\n') | Bit('\t') | Bit(HtmlReader::EofChar) | Bit('<');
+constexpr uint64_t kValueEnds = kReadChanges | Bit('>');
+// Text runs stop at any control character, a blank (one that another
+// blank or line end follows is no longer plain) and the markup characters.
+constexpr uint64_t kTextEnds = 0xFFFFFFFFu | Bit(' ') | Bit('&') | Bit('<') | Bit('>');
+
+inline bool InSet(char16_t c, uint64_t set) { return c < 64 && (set >> c) & 1; }
+
+// Where the plain text from `j` ends, at `limit` at the latest: at the first
+// character of kTextEnds, unless that is a blank that a word follows.
+qsizetype PlainTextEnd(const char16_t* s, qsizetype j, qsizetype limit, qsizetype n)
 {
-    return c == end || c == '>' || c == '\r' || c == '\n' || c == '\t' || c == '<' || c == HtmlReader::EofChar;
+    const auto endsHere = [&](qsizetype k) {
+        const char16_t d = s[k];
+        return InSet(d, kTextEnds) && (d != ' ' || k + 1 >= n || IsBlankOrLineEnd(s[k + 1]));
+    };
+#if defined(__SSE2__)
+    // Eight characters at a time; a block with nothing below 33 (or from
+    // 0x8000 up, which compares as negative) and no markup character is plain.
+    const __m128i below = _mm_set1_epi16(' ' + 1);
+    const __m128i amp = _mm_set1_epi16('&');
+    const __m128i lt = _mm_set1_epi16('<');
+    const __m128i gt = _mm_set1_epi16('>');
+    while (j + 8 <= limit) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + j));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi16(v, below), _mm_cmpeq_epi16(v, amp)),
+                                          _mm_or_si128(_mm_cmpeq_epi16(v, lt), _mm_cmpeq_epi16(v, gt)));
+        const unsigned mask = unsigned(_mm_movemask_epi8(hits));
+        if (mask == 0) {
+            j += 8;
+            continue;
+        }
+        j += std::countr_zero(mask) / 2;
+        if (endsHere(j))
+            return j;
+        ++j;
+    }
+#endif
+    while (j < limit && !endsHere(j))
+        ++j;
+    return j;
 }
 
 } // namespace
@@ -227,10 +271,9 @@ void HtmlReader::ReadText()
     Sym = TagSymbol::TextSy;
     TokenSource.Clear();
     SpanCollector spans(TokenSource);
-    // Written in place and cut to length at the end: a token is short and
-    // the reader reads tens of thousands of them.
-    TokenText.resize(MaxTextToken);
-    char16_t* const text = reinterpret_cast<char16_t*>(TokenText.data());
+    // Gathered here and handed over in one piece: a token is short and the
+    // reader reads tens of thousands of them.
+    char16_t text[MaxTextToken];
     int size = 0;
     while (size < MaxTextToken) {
         const char16_t c = ch_;
@@ -281,17 +324,7 @@ void HtmlReader::ReadText()
             // Plain words are taken straight from the source in one piece.
             const qsizetype start = i_ - 1;
             const qsizetype limit = std::min(n_, start + (MaxTextToken - size));
-            qsizetype j = i_;
-            while (j < limit) {
-                const char16_t d = s_[j];
-                if (d == ' ') {
-                    if (j + 1 >= n_ || IsBlankOrLineEnd(s_[j + 1]))
-                        break;
-                } else if (d < 32 || d == '<' || d == '&' || d == '>') {
-                    break;
-                }
-                ++j;
-            }
+            const qsizetype j = PlainTextEnd(s_, i_, limit, n_);
             spans.Span(size, int(start), int(j - start));
             std::copy(s_ + start, s_ + j, text + size);
             size += int(j - start);
@@ -304,6 +337,7 @@ void HtmlReader::ReadText()
         Advance();
     }
     TokenText.resize(size);
+    std::copy(text, text + size, reinterpret_cast<char16_t*>(TokenText.data()));
 }
 
 void HtmlReader::ReadEntity()
@@ -424,7 +458,8 @@ void HtmlReader::TakePlain(QString& value, char16_t end)
     // that would reach ch_ unchanged go into the value in one piece.
     const qsizetype start = i_ - 1;
     qsizetype j = i_;
-    while (j < n_ && !EndsPlainValue(s_[j], end))
+    const uint64_t ends = kValueEnds | Bit(end);
+    while (j < n_ && !InSet(s_[j], ends))
         ++j;
     value.append(QStringView(s_ + start, j - start));
     i_ = j;
