@@ -397,7 +397,7 @@ void HtmlReader::ReadTag()
         Advance();
 }
 
-uint64_t HtmlReader::ReadName()
+inline uint64_t HtmlReader::ReadName()
 {
     // Letters reach ch_ as they stand in the source, so the name is read
     // there and packed on the way; only a comment inside it interrupts.
