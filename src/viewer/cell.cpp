@@ -21,10 +21,7 @@ TCell::~TCell() = default;
 
 void TCell::Add(std::unique_ptr<TSectionBase> section)
 {
-    if (auto* pre = dynamic_cast<TPreFormated*>(section.get()); pre && pre->IsEmpty())
-        pre->Buff = QStringLiteral(" ");   // so that the empty line has height
-    if (auto* text = dynamic_cast<TSection*>(section.get()))
-        text->Finish();
+    section->Finish();
     section->ParentSectionList = MasterList;
     section->UpdateSpacing();
     Items.push_back(std::move(section));

@@ -16,10 +16,57 @@ constexpr std::array<NamedColor, 16> kColors{{
     {"BLUE", 0x0000FF}, {"FUCHSIA", 0xFF00FF}, {"AQUA", 0x00FFFF}, {"WHITE", 0xFFFFFF},
 }};
 
+// Six hexadecimal digits, with or without "#": nearly every colour of a
+// page, read without the copies the general case makes.
+bool ReadPlainHexColor(QStringView v, QColor& color)
+{
+    if (v.startsWith(QLatin1Char('#')))
+        v = v.mid(1);
+    if (v.size() != 6)
+        return false;
+    unsigned rgb = 0;
+    for (QChar c : v) {
+        const char16_t u = c.unicode();
+        unsigned digit = 0;
+        if (u >= '0' && u <= '9')
+            digit = u - '0';
+        else if ((u | 0x20) >= 'a' && (u | 0x20) <= 'f')
+            digit = (u | 0x20) - 'a' + 10;
+        else
+            return false;
+        rgb = rgb << 4 | digit;
+    }
+    color = QColor::fromRgb(QRgb(rgb));
+    return true;
+}
+
+// Whether v upper-cased is the name; only ASCII is compared here (the
+// general case upper-cases the rest).
+bool IsAsciiName(QStringView v, const char* name)
+{
+    for (QChar c : v) {
+        char16_t u = c.unicode();
+        if (u >= 'a' && u <= 'z')
+            u = char16_t(u - 32);
+        if (*name == 0 || u != char16_t(*name))
+            return false;
+        ++name;
+    }
+    return *name == 0;
+}
+
 } // namespace
 
 bool ParseHtmlColor(const QString& value, QColor& color)
 {
+    if (ReadPlainHexColor(value, color))
+        return true;
+    for (const NamedColor& c : kColors) {
+        if (IsAsciiName(QStringView(value).left(10), c.name)) {
+            color = QColor::fromRgb(QRgb(c.rgb));
+            return true;
+        }
+    }
     QString v = value.left(10).toUpper();
     for (const NamedColor& c : kColors) {
         if (v == QLatin1String(c.name)) {

@@ -74,8 +74,10 @@ void HtmlParser::Run(QString text)
     base.Name = doc_.FontName;
     base.SetNominalSize(12, doc_.DefFontSize);
     base.Color = doc_.FontColor;
-    fonts_.push_back(base);
-    link_.Clear();
+    fonts_.push_back({base});
+    styledFonts_.clear();
+    noLink_ = doc_.FontPool.NoLink();
+    pooledLink_ = noLink_;
     inLink_ = false;
     bold_ = italic_ = underline_ = false;
     subSuper_ = SubSuperState::None;
@@ -111,6 +113,23 @@ void HtmlParser::Next()
 
 // ------------------------------------------------------------ fonts
 
+const TMyFont* HtmlParser::CurrentFont()
+{
+    StackedFont& top = fonts_.back();
+    if (!top.Pooled)
+        top.Pooled = doc_.FontPool.Intern(top.Font);
+    const unsigned styles = unsigned(bold_) | unsigned(italic_) << 1 | unsigned(underline_) << 2
+        | unsigned(subSuper_) << 3;
+    if (styles == 0)
+        return top.Pooled;
+    // Pooled fonts sit at addresses aligned well past the five bits the flags need.
+    const uint64_t key = uint64_t(reinterpret_cast<uintptr_t>(top.Pooled)) << 5 | styles;
+    auto [it, added] = styledFonts_.try_emplace(key, nullptr);
+    if (added)
+        it->second = doc_.FontPool.Intern(EffectiveFont());
+    return it->second;
+}
+
 TMyFont HtmlParser::EffectiveFont() const
 {
     TMyFont font = TopFont();
@@ -126,7 +145,7 @@ bool HtmlParser::PushFont(const TMyFont& font)
 {
     if (int(fonts_.size()) >= MaxFonts)
         return false;
-    fonts_.push_back(font);
+    fonts_.push_back({font});
     return true;
 }
 
@@ -139,7 +158,7 @@ void HtmlParser::PopFont()
 void HtmlParser::ChangeFontIfSection()
 {
     if (section_)
-        section_->ChangeFont(EffectiveFont(), subSuper_);
+        section_->ChangeFont(CurrentFont(), subSuper_);
 }
 
 // ------------------------------------------------------------ phrase tags
@@ -229,7 +248,7 @@ void HtmlParser::StartSection(int level)
 {
     CloseSection();
     subSuper_ = SubSuperState::None;
-    section_ = std::make_unique<TSection>(&doc_, level, align_, link_, EffectiveFont());
+    section_ = std::make_unique<TSection>(&doc_, level, align_, pooledLink_, CurrentFont());
     TakeMarker(*section_, level);
 }
 
@@ -345,7 +364,8 @@ void HtmlParser::DoBody(const SymbolSet& closers)
                     case S::TextSy:
                         if (ParseHtmlColor(a.Name, color)) {
                             doc_.FontColor = color;
-                            fonts_.front().Color = color;
+                            fonts_.front().Font.Color = color;
+                            fonts_.front().Pooled = nullptr;
                         }
                         break;
                     case S::LinkSy:
@@ -541,16 +561,15 @@ bool HtmlParser::DoCommon(int level)
     case S::ASy: {
         const TAttribute* href = attrs.Find(S::HrefSy);
         if (href && !href->Name.isEmpty()) {
-            link_.Url = href->Name;
             const TAttribute* target = attrs.Find(S::TargetSy);
-            link_.Target = target ? target->Name : QString();
+            pooledLink_ = doc_.FontPool.Intern(TUrlTarget{href->Name, target ? target->Name : QString()});
             inLink_ = true;
             TMyFont font = TopFont();
             font.Underline = true;
             font.Color = doc_.HotSpotColor;
             PushFont(font);
             if (section_)
-                section_->ChangeFontAndLink(EffectiveFont(), subSuper_, link_);
+                section_->ChangeFontAndLink(CurrentFont(), subSuper_, pooledLink_);
         }
         const TAttribute* name = attrs.Find(S::NameSy);
         if (name && !name->Name.isEmpty()) {
@@ -565,11 +584,11 @@ bool HtmlParser::DoCommon(int level)
     }
     case S::AEndSy:
         if (inLink_) {
-            link_.Clear();
+            pooledLink_ = noLink_;
             inLink_ = false;
             PopFont();
             if (section_)
-                section_->ChangeFontAndLink(EffectiveFont(), subSuper_, link_);
+                section_->ChangeFontAndLink(CurrentFont(), subSuper_, pooledLink_);
         }
         Next();
         return true;

@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <array>
 #include <bitset>
+#include <unordered_map>
 #include <memory>
 #include <vector>
 
@@ -76,7 +77,10 @@ private:
     void EndPhrases();
 
     TMyFont EffectiveFont() const;
-    const TMyFont& TopFont() const { return fonts_.back(); }
+    // EffectiveFont as the document's pooled copy. Text switches among a few
+    // fonts thousands of times: each combination is pooled once.
+    const TMyFont* CurrentFont();
+    const TMyFont& TopFont() const { return fonts_.back().Font; }
     bool PushFont(const TMyFont& font);
     void PopFont();
     void ChangeFontIfSection();
@@ -99,8 +103,16 @@ private:
     TagSymbol sym_ = TagSymbol::EofSy;
     TCell* cell_ = nullptr;
     std::unique_ptr<TSection> section_;
-    std::vector<TMyFont> fonts_;
-    TUrlTarget link_;
+    struct StackedFont {
+        TMyFont Font;
+        const TMyFont* Pooled = nullptr;   // filled when first drawn in
+    };
+    std::vector<StackedFont> fonts_;
+    // The pooled font of a stacked one with the style flags applied, by
+    // the stacked font's pooled address and the flags.
+    std::unordered_map<uint64_t, const TMyFont*> styledFonts_;
+    const TUrlTarget* pooledLink_ = nullptr;   // the link text now belongs to (pooled)
+    const TUrlTarget* noLink_ = nullptr;       // the pooled empty link
     bool inLink_ = false;
     bool bold_ = false;
     bool italic_ = false;

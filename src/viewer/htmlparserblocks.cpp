@@ -97,9 +97,9 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             contentLevel = level;
             subSuper_ = SubSuperState::None;
             if (opener == S::OLSy) {
-                section_ = std::make_unique<TOListItem>(&doc_, level, align_, link_, EffectiveFont(), number++);
+                section_ = std::make_unique<TOListItem>(&doc_, level, align_, pooledLink_, CurrentFont(), number++);
             } else {
-                section_ = std::make_unique<TUListItem>(&doc_, level, align_, link_, EffectiveFont());
+                section_ = std::make_unique<TUListItem>(&doc_, level, align_, pooledLink_, CurrentFont());
                 section_->Plain = plain;
             }
             Next();
@@ -115,8 +115,8 @@ void HtmlParser::DoLists(int level, TagSymbol opener, const SymbolSet& closers)
             marker_ = PendingMarker();
             contentLevel = level;
             subSuper_ = SubSuperState::None;
-            section_ = std::make_unique<TDListItem>(&doc_, sym_ == S::DTSy ? level - 1 : level, align_, link_,
-                                                    EffectiveFont());
+            section_ = std::make_unique<TDListItem>(&doc_, sym_ == S::DTSy ? level - 1 : level, align_, pooledLink_,
+                                                    CurrentFont());
             Next();
             continue;
         case S::TableSy:
@@ -152,7 +152,7 @@ void HtmlParser::DoPre(int level)
     auto startLine = [this, level] {
         CloseSection();
         subSuper_ = SubSuperState::None;
-        section_ = std::make_unique<TPreFormated>(&doc_, level, align_, link_, EffectiveFont());
+        section_ = std::make_unique<TPreFormated>(&doc_, level, align_, pooledLink_, CurrentFont());
         TakeMarker(*section_, level);
         section_->Source.Start = reader_->SourceAfterToken();
     };

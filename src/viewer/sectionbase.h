@@ -27,6 +27,8 @@ public:
     // A copy belonging to another document (the printing copy).
     virtual std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const = 0;
 
+    // The section is complete: nothing is added to it after this.
+    virtual void Finish() {}
     virtual void CopyToClipboard(ClipBuffer&) {}
     virtual int DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidth, int& curs);
     virtual int Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x, int y);

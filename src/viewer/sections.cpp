@@ -49,15 +49,14 @@ void TSectionBase::MinMaxWidth(Canvas&, int& minWidth, int& maxWidth)
 
 // ---------------------------------------------------------------- TSection
 
-TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
                    SubSuperState subSuper)
-    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent),
-      StartFont(owner->FontPool.Intern(font)), Align(align)
+    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent), StartFont(font), Align(align)
 {
     TFontObj run;
     run.Pos = 0;
     run.Font = StartFont;
-    run.Url = owner->FontPool.Intern(link);
+    run.Url = link;
     run.SubSuper = subSuper;
     Fonts.Add(run);
 }
@@ -126,13 +125,16 @@ void TSection::AddText(QStringView text)
         if (dropBlank)
             text = text.mid(1);
     }
+    // Text comes in pieces of a line or so: room for a short paragraph at
+    // once spares growing step by step (Finish gives back what is left).
+    if (Buff.capacity() == 0)
+        Buff.reserve(std::max<qsizetype>(text.size(), 160));
     Buff.append(text);
 }
 
-void TSection::ChangeFont(const TMyFont& font, SubSuperState subSuper)
+void TSection::ChangeFont(const TMyFont* pooled, SubSuperState subSuper)
 {
     const int end = int(Buff.size());
-    const TMyFont* pooled = ParentSectionList->FontPool.Intern(font);
     if (Fonts.Last().Pos == end) {
         Fonts.Last().Font = pooled;
         Fonts.Last().SubSuper = subSuper;
@@ -146,10 +148,10 @@ void TSection::ChangeFont(const TMyFont& font, SubSuperState subSuper)
     Fonts.Add(run);
 }
 
-void TSection::ChangeFontAndLink(const TMyFont& font, SubSuperState subSuper, const TUrlTarget& link)
+void TSection::ChangeFontAndLink(const TMyFont* font, SubSuperState subSuper, const TUrlTarget* link)
 {
     ChangeFont(font, subSuper);
-    Fonts.Last().Url = ParentSectionList->FontPool.Intern(link);
+    Fonts.Last().Url = link;
 }
 
 TImageObj* TSection::AddImage(const TAttributeList& attributes)
@@ -215,6 +217,13 @@ std::unique_ptr<TSectionBase> TPreFormated::Clone(TSectionList* owner) const
     return std::make_unique<TPreFormated>(owner, *this);
 }
 
+void TPreFormated::Finish()
+{
+    if (IsEmpty())
+        Buff = QStringLiteral(" ");   // so that the empty line has height
+    TSection::Finish();
+}
+
 void TPreFormated::AddText(QStringView text)
 {
     // A tab moves on to the next multiple of eight columns, as in a terminal.
@@ -228,7 +237,7 @@ void TPreFormated::AddText(QStringView text)
     Buff.append(text.mid(from));
 }
 
-TUListItem::TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font)
+TUListItem::TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font)
     : TSection(owner, level, align, link, font)
 {
     ListKind = ListType::Bulleted;
@@ -239,7 +248,7 @@ std::unique_ptr<TSectionBase> TUListItem::Clone(TSectionList* owner) const
     return std::make_unique<TUListItem>(owner, *this);
 }
 
-TOListItem::TOListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+TOListItem::TOListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
                        int number)
     : TSection(owner, level, align, link, font)
 {
@@ -252,7 +261,7 @@ std::unique_ptr<TSectionBase> TOListItem::Clone(TSectionList* owner) const
     return std::make_unique<TOListItem>(owner, *this);
 }
 
-TDListItem::TDListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font)
+TDListItem::TDListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font)
     : TSection(owner, level, align, link, font)
 {
     ListKind = ListType::Definition;

@@ -33,20 +33,22 @@ struct LineRec {
 // Flowing text with its font runs, images and form controls.
 class TSection : public TSectionBase {
 public:
-    TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+    // link and font are pooled in the owner's FontPool.
+    TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
              SubSuperState subSuper = SubSuperState::None);
     TSection(TSectionList* owner, const TSection& other);
     ~TSection() override;
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
 
     virtual void AddText(QStringView text);
-    // Changes the font at the end of the text (see the font rules of TFontList).
-    void ChangeFont(const TMyFont& font, SubSuperState subSuper);
-    void ChangeFontAndLink(const TMyFont& font, SubSuperState subSuper, const TUrlTarget& link);
+    // Changes the font at the end of the text (see the font rules of TFontList);
+    // fonts and links are the pooled copies of the owner's FontPool.
+    void ChangeFont(const TMyFont* font, SubSuperState subSuper);
+    void ChangeFontAndLink(const TMyFont* font, SubSuperState subSuper, const TUrlTarget* link);
     TImageObj* AddImage(const TAttributeList& attributes);
     void AddFormControl(TFormControlObj* control);
-    // Closes the buffer once the parser is done with the section.
-    virtual void Finish();
+    // Gives back what growing reserved.
+    void Finish() override;
     bool IsEmpty() const { return Buff.isEmpty(); }
 
     void CopyToClipboard(ClipBuffer& buffer) override;
@@ -108,20 +110,21 @@ public:
     TPreFormated(TSectionList* owner, const TPreFormated& other) : TSection(owner, other) {}
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
     void AddText(QStringView text) override;
+    void Finish() override;
     void MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth) override;
     bool IsPreformatted() const override { return true; }
 };
 
 class TUListItem : public TSection {
 public:
-    TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font);
+    TUListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font);
     TUListItem(TSectionList* owner, const TUListItem& other) : TSection(owner, other) {}
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
 };
 
 class TOListItem : public TSection {
 public:
-    TOListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font,
+    TOListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
                int number);
     TOListItem(TSectionList* owner, const TOListItem& other) : TSection(owner, other) {}
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
@@ -129,7 +132,7 @@ public:
 
 class TDListItem : public TSection {
 public:
-    TDListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget& link, const TMyFont& font);
+    TDListItem(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font);
     TDListItem(TSectionList* owner, const TDListItem& other) : TSection(owner, other) {}
     std::unique_ptr<TSectionBase> Clone(TSectionList* owner) const override;
 };

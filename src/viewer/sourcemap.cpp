@@ -163,7 +163,9 @@ void TextSource::Squeeze()
     constexpr size_t kMostBytesPerRun = 4 * 5;
     thread_local std::vector<uint8_t> bytes;
     thread_local std::vector<Mark> marks;
-    bytes.resize(runs.size() * kMostBytesPerRun);
+    // Grown only: what it held before is written over, not cleared.
+    if (bytes.size() < runs.size() * kMostBytesPerRun)
+        bytes.resize(runs.size() * kMostBytesPerRun);
     marks.clear();
     uint8_t* out = bytes.data();
     int atEnd = 0;
@@ -179,16 +181,17 @@ void TextSource::Squeeze()
         atEnd = run.At + run.Count;
         sourceEnd = run.SourceEnd;
     }
-    bytes.resize(size_t(out - bytes.data()));
-    const size_t words = kHeaderWords + marks.size() * kMarkWords + (bytes.size() + 3) / 4;
-    packed_ = std::make_unique<uint32_t[]>(words);
+    const size_t byteCount = size_t(out - bytes.data());
+    const size_t words = kHeaderWords + marks.size() * kMarkWords + (byteCount + 3) / 4;
+    packed_ = std::make_unique_for_overwrite<uint32_t[]>(words);
     packed_[0] = uint32_t(marks.size());
-    packed_[1] = uint32_t(bytes.size());
+    packed_[1] = uint32_t(byteCount);
+    packed_[words - 1] = 0;   // the bytes' last word may be partly filled
     // An empty vector may have no storage at all, which memcpy must not see.
     if (!marks.empty())
         std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
-    if (!bytes.empty())
-        std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), bytes.size());
+    if (byteCount > 0)
+        std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), byteCount);
     // The grown vector serves the next section; what one huge paragraph
     // needed is not kept for the life of the program.
     constexpr size_t kMostRunsKept = 4096;
