@@ -68,6 +68,9 @@ public:
         width = lo > 0 ? TextWidth(text.left(lo)) : 0;
         return lo;
     }
+    // FitText for a text the caller knows holds Latin-1 only: a canvas that
+    // measures other characters differently need not look for them.
+    virtual int FitLatin1Text(QStringView text, int maxWidth, int& width) { return FitText(text, maxWidth, width); }
 
     // y is the top of the character cell.
     virtual void TextOut(int x, int y, QStringView text, QColor color,

@@ -41,7 +41,16 @@ struct TMyFont {
         NominalSize = nominal;
         Size = ScaleByFontSize(nominal, defFontSize);
     }
-    CanvasFont ToCanvasFont() const { return CanvasFont{Name, Size, Bold, Italic, Underline}; }
+    // Layout selects a font at every run and line: the canvas's font is made
+    // once and made again only when a field it takes from has changed.
+    const CanvasFont& ToCanvasFont() const
+    {
+        const CanvasFont& f = canvasFont_;
+        if (f.points != Size || f.bold != Bold || f.italic != Italic || f.underline != Underline
+            || f.face.constData() != Name.constData() || f.face.size() != Name.size())
+            canvasFont_ = CanvasFont{Name, Size, Bold, Italic, Underline};
+        return canvasFont_;
+    }
     void Measure(Canvas& canvas) const;
     bool operator==(const TMyFont& o) const
     {
@@ -52,6 +61,9 @@ struct TMyFont {
             && (Name.constData() == o.Name.constData() ? Name.size() == o.Name.size() : Name == o.Name)
             && Color == o.Color;
     }
+
+private:
+    mutable CanvasFont canvasFont_;
 };
 
 // One copy of every distinct font and link of a document: a page has

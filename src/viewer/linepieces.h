@@ -46,7 +46,7 @@ void ForEachPiece(const TSection& section, int from, int to, F&& f, int run = -1
             }
         }
         const int runEnd = std::min(section.Fonts.RunEnd(run, length), to);
-        int end = pos + 1;
+        int end = section.MarkerFree ? runEnd : pos + 1;
         while (end < runEnd && buff[end] != TextMarkers::Image && buff[end] != TextMarkers::Control)
             ++end;
         f(LinePiece{LinePiece::Kind::Text, pos, end, run, nullptr, nullptr});

@@ -100,23 +100,28 @@ int QtCanvas::TextWidth(QStringView text)
 
 int QtCanvas::FitText(QStringView text, int maxWidth, int& width)
 {
+    // Anything outside Latin-1 is measured by Qt as a whole, as TextWidth does.
+    for (QChar c : text)
+        if (c.unicode() >= 256)
+            return Canvas::FitText(text, maxWidth, width);
+    return FitLatin1Text(text, maxWidth, width);
+}
+
+int QtCanvas::FitLatin1Text(QStringView text, int maxWidth, int& width)
+{
     // Latin-1 widths are sums of advances: one walk finds the fitting part.
-    // Anything else is measured by Qt as a whole, as TextWidth does.
     FontEntry& entry = *current_;
     int used = 0;
     qsizetype i = 0;
     for (; i < text.size(); ++i) {
         const char16_t u = text[i].unicode();
-        if (u >= 256)
-            return Canvas::FitText(text, maxWidth, width);
+        if (u >= 256)   // not what the caller promised: measure it the general way
+            return FitText(text, maxWidth, width);
         const int advance = entry.Advance(u);
         if (used + advance > maxWidth)
             break;
         used += advance;
     }
-    for (qsizetype k = i; k < text.size(); ++k)
-        if (text[k].unicode() >= 256)
-            return Canvas::FitText(text, maxWidth, width);
     width = used;
     return int(i);
 }

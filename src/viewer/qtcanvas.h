@@ -21,6 +21,7 @@ public:
     CanvasFontMetrics Metrics() override;
     int TextWidth(QStringView text) override;
     int FitText(QStringView text, int maxWidth, int& width) override;
+    int FitLatin1Text(QStringView text, int maxWidth, int& width) override;
 
     void TextOut(int x, int y, QStringView text, QColor color, TextBackground background,
                  QColor backColor) override;

@@ -100,7 +100,7 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
         // Every character is at least a pixel wide, so no more than `left`
         // characters can fit: looking further would make huge paragraphs slow.
         const int limit = std::min(Fonts.RunEnd(run, length), pos + std::max(left, 0) + 1);
-        int end = pos + 1;
+        int end = MarkerFree ? limit : pos + 1;
         while (end < limit && Buff[end] != TextMarkers::Image && Buff[end] != TextMarkers::Control)
             ++end;
         const bool wholeRun = end < limit || end == Fonts.RunEnd(run, length);
@@ -108,7 +108,8 @@ int TSection::FitCount(Canvas& canvas, int start, int width, IndentManager& imgr
         canvas.SelectFont(font.ToCanvasFont());
         const int cap = end - pos;
         int capWidth = 0;
-        const int fit = canvas.FitText(text.mid(pos, cap), left + font.Overhang, capWidth);
+        const int fit = Latin1Only ? canvas.FitLatin1Text(text.mid(pos, cap), left + font.Overhang, capWidth)
+                                   : canvas.FitText(text.mid(pos, cap), left + font.Overhang, capWidth);
         if (wholeRun && fit == cap) {
             used += capWidth - font.Overhang;
             contentSeen = true;

@@ -76,6 +76,8 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       Align(other.Align),
       Clear(other.Clear),
       Plain(other.Plain),
+      Latin1Only(other.Latin1Only),
+      MarkerFree(other.MarkerFree),
       FirstLineIndent(other.FirstLineIndent)
 {
     // The copy's fonts live in its own document.
@@ -98,6 +100,14 @@ void TSection::Finish()
 {
     // A finished section no longer grows: give back what growing reserved.
     Buff.squeeze();
+    char16_t bits = 0;
+    bool marker = false;
+    for (QChar c : std::as_const(Buff)) {
+        bits |= c.unicode();
+        marker |= c == TextMarkers::Image || c == TextMarkers::Control;
+    }
+    Latin1Only = bits < 256;
+    MarkerFree = !marker;
     Fonts.Squeeze();
     Source.Squeeze();
 }

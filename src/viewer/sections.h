@@ -79,6 +79,10 @@ public:
     ClearMode Clear = ClearMode::None;
     bool Plain = false;          // bulleted item without a bullet
     bool Anchored = false;       // a named anchor stands in it
+    // What Finish found in the text, so layout need not look for what is
+    // not there; false until then.
+    bool Latin1Only = false;     // no character outside Latin-1
+    bool MarkerFree = false;     // no image or control marker
     int FirstLineIndent = 0;     // left margin of the first line, for list markers
     TextSource Source;           // where the text came from (not kept by the printing copy)
 
