@@ -80,9 +80,20 @@ int HtmlDocument::Layout(Canvas& canvas, int windowWidth)
 
 void HtmlDocument::Paint(QPainter& painter, const QRect& clip, int scrollX, int scrollY)
 {
+    QtCanvas canvas;
+    Paint(canvas, painter, clip, scrollX, scrollY);
+}
+
+void HtmlDocument::Paint(QtCanvas& canvas, QPainter& painter, const QRect& clip, int scrollX, int scrollY)
+{
     painter.fillRect(clip, Doc.Background);
     PaintBackgroundPicture(painter, clip, scrollX, scrollY);
-    QtCanvas canvas(&painter);
+    // The painter ends with this paint; the canvas goes on measuring.
+    struct Lent {
+        QtCanvas& canvas;
+        ~Lent() { canvas.SetPainter(nullptr); }
+    } lent{canvas};
+    canvas.SetPainter(&painter);
     Doc.YOff = scrollY;
     Doc.Draw(canvas, clip, ClipWidth, Margin - scrollX, 0);
 }

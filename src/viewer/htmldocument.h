@@ -11,6 +11,8 @@
 #include <functional>
 #include <memory>
 
+class QtCanvas;
+
 class Canvas;
 class TBitmapItem;
 class QPainter;
@@ -44,6 +46,9 @@ public:
     // The part of the page in clip, for a view scrolled to (scrollX, scrollY):
     // background colour, tiled background picture, then the sections.
     void Paint(QPainter& painter, const QRect& clip, int scrollX, int scrollY);
+    // The same with the canvas the page was laid out on, whose fonts are
+    // ready: a paint then makes none of its own.
+    void Paint(QtCanvas& canvas, QPainter& painter, const QRect& clip, int scrollX, int scrollY);
     // The whole document laid out and painted at that window width.
     // Lays out at this width and paints the top of the page, at most maxHeight pixels.
     QImage Render(int windowWidth, int maxHeight = 32000);

@@ -52,18 +52,23 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
     }
     try {
         // Drawn off screen first, so a scroll never shows a half-painted page.
+        // The picture is kept for the next paint: a new one of the window's
+        // size each time would be megabytes the system clears first.
         const qreal ratio = panel_->devicePixelRatioF();
-        QImage offscreen(clip.size() * ratio, QImage::Format_RGB32);
-        if (offscreen.isNull())
-            throw KivoError(QStringLiteral("Out of Resources"));
-        offscreen.setDevicePixelRatio(ratio);
+        const QSize pixels = clip.size() * ratio;
+        if (offscreen_.size() != pixels || offscreen_.devicePixelRatio() != ratio) {
+            offscreen_ = QImage(pixels, QImage::Format_RGB32);
+            if (offscreen_.isNull())
+                throw KivoError(QStringLiteral("Out of Resources"));
+            offscreen_.setDevicePixelRatio(ratio);
+        }
         {
-            QPainter image(&offscreen);
+            QPainter image(&offscreen_);
             image.translate(-clip.topLeft());
-            document_.Paint(image, clip, hPos_, vPos_);
+            document_.Paint(measure_, image, clip, hPos_, vPos_);
             PaintSourceMark(image);
         }
-        painter.drawImage(clip.topLeft(), offscreen);
+        painter.drawImage(clip.topLeft(), offscreen_);
         if (HasFormWidgets(document_.Doc))
             ShowPlacedFormWidgets(document_.Doc, clip.contains(panel_->rect()));
     } catch (const std::exception& error) {

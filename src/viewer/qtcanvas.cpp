@@ -25,6 +25,13 @@ QtCanvas::QtCanvas(QPainter* painter) : painter_(painter)
 
 QtCanvas::~QtCanvas() = default;
 
+void QtCanvas::SetPainter(QPainter* painter)
+{
+    painter_ = painter;
+    if (painter_ && current_)
+        painter_->setFont(current_->font);
+}
+
 QFont QtCanvas::MakeQFont(const CanvasFont& f)
 {
     QFont font(f.face);

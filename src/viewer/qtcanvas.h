@@ -16,6 +16,9 @@ class QtCanvas : public Canvas {
 public:
     explicit QtCanvas(QPainter* painter = nullptr);
     ~QtCanvas() override;
+    // Draws with another painter (or, null, only measures again). A canvas
+    // kept from one paint to the next keeps its fonts and their advances.
+    void SetPainter(QPainter* painter);
 
     void SelectFont(const CanvasFont& font) override;
     CanvasFontMetrics Metrics() override;
