@@ -62,23 +62,17 @@ void QtCanvas::SelectFont(const CanvasFont& font)
 {
     if (current_ && SameFont(font, *currentKey_))
         return;
-    const Recent* found = nullptr;
-    for (const Recent& r : recent_)
-        if (r.entry && SameFont(font, *r.key)) {
-            found = &r;
-            break;
-        }
-    if (found) {
-        currentKey_ = found->key;
-        current_ = found->entry;
+    Seen& slot = seen_[(reinterpret_cast<uintptr_t>(&font) / alignof(CanvasFont)) % SeenSlots];
+    if (slot.asked == &font && SameFont(font, *slot.key)) {
+        currentKey_ = slot.key;
+        current_ = slot.entry;
     } else {
         auto it = fonts_.find(font);
         if (it == fonts_.end())
             it = fonts_.emplace(font, std::make_unique<FontEntry>(MakeQFont(font))).first;
         currentKey_ = &it->first;
         current_ = it->second.get();
-        recent_[nextRecent_] = Recent{currentKey_, current_};
-        nextRecent_ = (nextRecent_ + 1) % RecentCount;
+        slot = Seen{&font, currentKey_, current_};
     }
     if (painter_)
         painter_->setFont(current_->font);

@@ -65,15 +65,17 @@ private:
     // where they are while the canvas lives, so the selection and the
     // recent fonts point at them and switching costs no counting.
     std::unordered_map<CanvasFont, std::unique_ptr<FontEntry>, FontHash> fonts_;
-    // The fonts selected last, tried before the map: a page's runs take
-    // turns among a few fonts that share their face's text.
-    static constexpr size_t RecentCount = 4;
-    struct Recent {
+    // Fonts found before, by where the caller keeps its font: layout asks
+    // with the same few objects (a document's pooled fonts) over and over.
+    // A slot answers only when it still holds an equal font, so an address
+    // used again for another font is only a miss.
+    static constexpr size_t SeenSlots = 64;
+    struct Seen {
+        const CanvasFont* asked = nullptr;
         const CanvasFont* key = nullptr;
         FontEntry* entry = nullptr;
     };
-    std::array<Recent, RecentCount> recent_;
-    size_t nextRecent_ = 0;
+    std::array<Seen, SeenSlots> seen_;
     const CanvasFont* currentKey_ = nullptr;
     FontEntry* current_ = nullptr;
 };
