@@ -25,6 +25,36 @@ void TMyFont::Measure(Canvas& canvas) const
     MeasuredOn = canvas.Serial();
 }
 
+namespace {
+
+std::vector<TFontObj>& SpareRuns()
+{
+    thread_local std::vector<TFontObj> spare;
+    return spare;
+}
+
+} // namespace
+
+void TFontList::TakeSpare()
+{
+    runs_ = std::exchange(SpareRuns(), {});
+    runs_.clear();
+    if (runs_.capacity() < 16)
+        runs_.reserve(16);
+}
+
+void TFontList::Squeeze()
+{
+    if (runs_.size() == runs_.capacity())
+        return;
+    std::vector<TFontObj> exact(runs_.begin(), runs_.end());
+    // What one huge paragraph needed is not kept for the life of the program.
+    constexpr size_t kMostKept = 4096;
+    if (runs_.capacity() <= kMostKept && runs_.capacity() > SpareRuns().capacity())
+        SpareRuns() = std::move(runs_);
+    runs_ = std::move(exact);
+}
+
 int TFontList::IndexAt(int pos) const
 {
     // Runs are few per section; a binary search keeps huge paragraphs fast.

@@ -112,8 +112,14 @@ struct TFontObj {
 // Font runs of one section, ordered by position.
 class TFontList {
 public:
-    void Add(const TFontObj& run) { runs_.push_back(run); }
-    void Squeeze() { runs_.shrink_to_fit(); }
+    void Add(const TFontObj& run)
+    {
+        if (runs_.capacity() == 0)
+            TakeSpare();
+        runs_.push_back(run);
+    }
+    // Keeps the runs in a block of their own size; the grown one serves the next list.
+    void Squeeze();
     int Count() const { return int(runs_.size()); }
     bool IsEmpty() const { return runs_.empty(); }
     TFontObj& operator[](int i) { return runs_[size_t(i)]; }
@@ -132,5 +138,8 @@ public:
     auto end() const { return runs_.end(); }
 
 private:
+    // Sections are built one after the other: each grows its runs in the
+    // block the one before gave back, instead of growing one step at a time.
+    void TakeSpare();
     std::vector<TFontObj> runs_;
 };

@@ -270,6 +270,12 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
     int coveredBottom = y;
     int pos = 0;
     std::vector<TImageObj*> deferred;
+    // Lines are gathered where the section before gathered its own, then
+    // copied into a block of their number (the section's own, when it is
+    // big enough from the last layout).
+    thread_local std::vector<LineRec> spareLines;
+    std::vector<LineRec> lines = std::exchange(spareLines, {});
+    lines.clear();
     while (pos < length) {
         LineRec line;
         line.Start = pos;
@@ -326,13 +332,17 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
         line.DrawHeight = lineCovered - line.Top;
         coveredBottom = std::max(coveredBottom, lineCovered);
         maxWidth = std::max(maxWidth, line.LineIndent + line.Width);
-        Lines.push_back(line);
+        lines.push_back(line);
         curY = nextY;
         pos = end;
     }
     curs += Len;
-    if (Lines.capacity() > Lines.size() + Lines.size() / 4)
-        Lines.shrink_to_fit();   // documents hold thousands of sections: keep them tight
+    if (Lines.capacity() < lines.size() || Lines.capacity() > lines.size() + lines.size() / 4)
+        Lines = std::vector<LineRec>(lines.begin(), lines.end());   // documents hold thousands of sections: keep them tight
+    else
+        Lines.assign(lines.begin(), lines.end());
+    if (lines.capacity() <= 4096)
+        spareLines = std::move(lines);
     if (ListLevel > 0)
         height = std::max(height, imgr.GetLevelClear() - y);
     DrawHeight = height;
