@@ -216,6 +216,10 @@ TEST(Measuring, QtCanvasFitsWhatItsWidthsSayAndKeepsFontsApart)
         for (int max = -1; max <= canvas.TextWidth(text) + 1; ++max) {
             int width = -1;
             const int fit = canvas.FitText(text, max, width);
+            // Told the text is Latin-1 when it is not, the canvas still measures it right.
+            int latin1Width = -1;
+            EXPECT_EQ(canvas.FitLatin1Text(text, max, latin1Width), fit);
+            EXPECT_EQ(latin1Width, width);
             EXPECT_EQ(width, canvas.TextWidth(QStringView(text).left(fit)));
             EXPECT_LE(width, std::max(max, 0));
             if (fit < text.size()) {
@@ -223,6 +227,32 @@ TEST(Measuring, QtCanvasFitsWhatItsWidthsSayAndKeepsFontsApart)
             }
         }
     }
+}
+
+TEST(Measuring, FontsAreFoundAgainWhenTheirObjectChanges)
+{
+    // Layout selects fonts by the objects it keeps; an object changed in
+    // place, or a new one where an old one was, is a different font.
+    QtCanvas canvas;
+    TMyFont font;
+    font.Name = QStringLiteral("Times New Roman");
+    canvas.SelectFont(font.ToCanvasFont());
+    const int small = canvas.Metrics().height;
+    font.Size = 36;
+    canvas.SelectFont(font.ToCanvasFont());
+    EXPECT_GT(canvas.Metrics().height, small);
+    font.Size = 12;
+    canvas.SelectFont(font.ToCanvasFont());
+    EXPECT_EQ(canvas.Metrics().height, small);
+}
+
+TEST(Layout, SectionsKnowWhetherTheirTextHoldsMarkersOrWideCharacters)
+{
+    LaidOutPage p("<P>plain caf\u00e9 <P>an <IMG SRC=x.gif> image<P>\u20ac sign");
+    EXPECT_TRUE(p.SectionWith("plain")->Latin1Only);
+    EXPECT_TRUE(p.SectionWith("plain")->MarkerFree);
+    EXPECT_FALSE(p.SectionWith("image")->MarkerFree);
+    EXPECT_FALSE(p.SectionWith("sign")->Latin1Only);
 }
 
 TEST(Painting, SelectionIsDrawnOpaqueInSwappedColours)
