@@ -122,7 +122,7 @@ const TMyFont* HtmlParser::CurrentFont()
         | unsigned(subSuper_) << 3;
     if (styles == 0)
         return top.Pooled;
-    // Pooled fonts sit at addresses aligned well past the five bits the flags need.
+    // The address moved clear of the five bits the flags take.
     const uint64_t key = uint64_t(reinterpret_cast<uintptr_t>(top.Pooled)) << 5 | styles;
     auto [it, added] = styledFonts_.try_emplace(key, nullptr);
     if (added)
