@@ -142,7 +142,9 @@ void TSection::AddText(QStringView text)
     // once spares growing step by step (Finish gives back what is left).
     if (Buff.capacity() == 0)
         Buff.reserve(std::max<qsizetype>(text.size(), 160));
-    Buff.append(text);
+    const qsizetype end = Buff.size();
+    Buff.resize(end + text.size());
+    std::copy(text.begin(), text.end(), Buff.begin() + end);
 }
 
 void TSection::ChangeFont(const TMyFont* pooled, SubSuperState subSuper)

@@ -108,7 +108,7 @@ void TextSource::Push(const Run& run)
     runs_->push_back(run);
 }
 
-void TextSource::AddSpan(int at, int source, int count)
+void TextSource::AddSpanToAny(int at, int source, int count)
 {
     if (count <= 0)
         return;
@@ -122,15 +122,6 @@ void TextSource::AddSpan(int at, int source, int count)
         }
     }
     Push(Run{at, count, source, source + count});
-}
-
-void TextSource::AddPacked(int at, int source, int sourceEnd, int count)
-{
-    Unpack();
-    if (sourceEnd - source == count)
-        AddSpan(at, source, count);
-    else
-        Push(Run{at, count, source, sourceEnd});
 }
 
 void TextSource::Append(const TextSource& token, int at, int skip)

@@ -39,9 +39,37 @@ public:
     TextSource& operator=(TextSource&&) noexcept = default;
 
     // `count` characters from `at` came one for one from `source`.
-    void AddSpan(int at, int source, int count);
+    void AddSpan(int at, int source, int count)
+    {
+        // Every text token comes this way: a list that is growing takes the
+        // span in line, on the end of its last run when it follows on.
+        if (count > 0 && runs_ && !packed_) {
+            std::vector<Run>& runs = *runs_;
+            if (!runs.empty()) {
+                Run& last = runs.back();
+                if (last.SourceEnd - last.Source == last.Count && last.At + last.Count == at && last.SourceEnd == source) {
+                    last.Count += count;
+                    last.SourceEnd += count;
+                    return;
+                }
+            }
+            runs.push_back(Run{at, count, source, source + count});
+            return;
+        }
+        AddSpanToAny(at, source, count);
+    }
     // The `count` characters at `at` stand together for source..sourceEnd.
-    void AddPacked(int at, int source, int sourceEnd, int count = 1);
+    void AddPacked(int at, int source, int sourceEnd, int count = 1)
+    {
+        if (sourceEnd - source == count)
+            AddSpan(at, source, count);
+        else if (runs_ && !packed_)
+            runs_->push_back(Run{at, count, source, sourceEnd});
+        else {
+            Unpack();
+            Push(Run{at, count, source, sourceEnd});
+        }
+    }
     // The runs of `token` (a piece read as one) for characters now at `at`,
     // less the token's first `skip` characters, which were not kept.
     void Append(const TextSource& token, int at, int skip);
@@ -92,6 +120,8 @@ private:
     }
     void UnpackRuns();
     void Push(const Run& run);
+    // AddSpan for runs not yet made or already packed.
+    void AddSpanToAny(int at, int source, int count);
 
     // The runs while the text grows. Sections are built one after the
     // other: each grows its runs in the vector the one before packed.
