@@ -62,16 +62,23 @@ qsizetype PlainTextEnd(const char16_t* s, qsizetype j, qsizetype limit, qsizetyp
         return InSet(d, kTextEnds) && (d != ' ' || k + 1 >= n || IsBlankOrLineEnd(s[k + 1]));
     };
 #if defined(__SSE2__)
-    // Eight characters at a time; a block with nothing below 33 (or from
-    // 0x8000 up, which compares as negative) and no markup character is plain.
+    // Eight characters at a time; a block with no control character (nor
+    // one from 0x8000 up, which compares as negative), no markup character
+    // and no blank before a character below 33 is plain. A single blank
+    // between words, the most common stop otherwise, lets the block pass.
+    const __m128i control = _mm_set1_epi16(' ');
     const __m128i below = _mm_set1_epi16(' ' + 1);
     const __m128i amp = _mm_set1_epi16('&');
     const __m128i lt = _mm_set1_epi16('<');
     const __m128i gt = _mm_set1_epi16('>');
-    while (j + 8 <= limit) {
+    // The character after the block is read too: the blank at its end needs it.
+    while (j + 9 <= limit) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + j));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi16(v, below), _mm_cmpeq_epi16(v, amp)),
-                                          _mm_or_si128(_mm_cmpeq_epi16(v, lt), _mm_cmpeq_epi16(v, gt)));
+        const __m128i next = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s + j + 1));
+        const __m128i blankBeforeBlank = _mm_and_si128(_mm_cmpeq_epi16(v, control), _mm_cmplt_epi16(next, below));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmplt_epi16(v, control), blankBeforeBlank),
+                                          _mm_or_si128(_mm_cmpeq_epi16(v, amp),
+                                                       _mm_or_si128(_mm_cmpeq_epi16(v, lt), _mm_cmpeq_epi16(v, gt))));
         const unsigned mask = unsigned(_mm_movemask_epi8(hits));
         if (mask == 0) {
             j += 8;
