@@ -1,5 +1,7 @@
 #include "viewer/fonts.h"
 
+#include "viewer/spareblock.h"
+
 #include <QHashFunctions>
 #include <algorithm>
 
@@ -25,22 +27,9 @@ void TMyFont::Measure(Canvas& canvas) const
     MeasuredOn = canvas.Serial();
 }
 
-namespace {
-
-std::vector<TFontObj>& SpareRuns()
-{
-    thread_local std::vector<TFontObj> spare;
-    return spare;
-}
-
-} // namespace
-
 void TFontList::TakeSpare()
 {
-    runs_ = std::exchange(SpareRuns(), {});
-    runs_.clear();
-    if (runs_.capacity() < 16)
-        runs_.reserve(16);
+    runs_ = SpareBlock<TFontObj>::Take(16);
 }
 
 void TFontList::Squeeze()
@@ -48,10 +37,7 @@ void TFontList::Squeeze()
     if (runs_.size() == runs_.capacity())
         return;
     std::vector<TFontObj> exact(runs_.begin(), runs_.end());
-    // What one huge paragraph needed is not kept for the life of the program.
-    constexpr size_t kMostKept = 4096;
-    if (runs_.capacity() <= kMostKept && runs_.capacity() > SpareRuns().capacity())
-        SpareRuns() = std::move(runs_);
+    SpareBlock<TFontObj>::GiveBack(std::move(runs_));
     runs_ = std::move(exact);
 }
 

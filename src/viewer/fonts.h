@@ -138,8 +138,7 @@ public:
     auto end() const { return runs_.end(); }
 
 private:
-    // Sections are built one after the other: each grows its runs in the
-    // block the one before gave back, instead of growing one step at a time.
+    // Runs grow in the block the list before gave back (see SpareBlock).
     void TakeSpare();
     std::vector<TFontObj> runs_;
 };

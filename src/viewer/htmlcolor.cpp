@@ -55,25 +55,29 @@ bool IsAsciiName(QStringView v, const char* name)
     return *name == 0;
 }
 
+bool FindNamedColor(QStringView v, QColor& color)
+{
+    for (const NamedColor& c : kColors) {
+        if (IsAsciiName(v, c.name)) {
+            color = QColor::fromRgb(QRgb(c.rgb));
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 bool ParseHtmlColor(const QString& value, QColor& color)
 {
     if (ReadPlainHexColor(value, color))
         return true;
-    for (const NamedColor& c : kColors) {
-        if (IsAsciiName(QStringView(value).left(10), c.name)) {
-            color = QColor::fromRgb(QRgb(c.rgb));
-            return true;
-        }
-    }
+    if (FindNamedColor(QStringView(value).left(10), color))
+        return true;
+    // Upper-casing beyond ASCII can make a name too.
     QString v = value.left(10).toUpper();
-    for (const NamedColor& c : kColors) {
-        if (v == QLatin1String(c.name)) {
-            color = QColor::fromRgb(QRgb(c.rgb));
-            return true;
-        }
-    }
+    if (FindNamedColor(v, color))
+        return true;
     const int hash = v.indexOf(QLatin1Char('#'));
     if (hash >= 0)
         v.remove(hash, 1);

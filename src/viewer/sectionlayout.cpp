@@ -5,6 +5,7 @@
 #include "viewer/indentmanager.h"
 #include "viewer/linepieces.h"
 #include "viewer/sectionlist.h"
+#include "viewer/spareblock.h"
 
 #include <algorithm>
 
@@ -270,12 +271,9 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
     int coveredBottom = y;
     int pos = 0;
     std::vector<TImageObj*> deferred;
-    // Lines are gathered where the section before gathered its own, then
-    // copied into a block of their number (the section's own, when it is
-    // big enough from the last layout).
-    thread_local std::vector<LineRec> spareLines;
-    std::vector<LineRec> lines = std::exchange(spareLines, {});
-    lines.clear();
+    // Copied at the end into the section's own block when that is big enough
+    // from the last layout, else into a new one of their number.
+    std::vector<LineRec> lines = SpareBlock<LineRec>::Take(0);
     while (pos < length) {
         LineRec line;
         line.Start = pos;
@@ -341,8 +339,7 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
         Lines = std::vector<LineRec>(lines.begin(), lines.end());   // documents hold thousands of sections: keep them tight
     else
         Lines.assign(lines.begin(), lines.end());
-    if (lines.capacity() <= 4096)
-        spareLines = std::move(lines);
+    SpareBlock<LineRec>::GiveBack(std::move(lines));
     if (ListLevel > 0)
         height = std::max(height, imgr.GetLevelClear() - y);
     DrawHeight = height;
