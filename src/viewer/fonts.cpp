@@ -36,7 +36,7 @@ void TFontList::Squeeze()
 {
     if (runs_.size() == runs_.capacity())
         return;
-    std::vector<TFontObj> exact(runs_.begin(), runs_.end());
+    TightArray<TFontObj> exact(runs_);
     SpareBlock<TFontObj>::GiveBack(std::move(runs_));
     runs_ = std::move(exact);
 }

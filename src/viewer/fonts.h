@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/canvas.h"
+#include "viewer/tightarray.h"
 #include "viewer/urltarget.h"
 
 #include <QColor>
@@ -8,7 +9,6 @@
 #include <array>
 #include <unordered_set>
 #include <utility>
-#include <vector>
 
 enum class SubSuperState : unsigned char { None, Sub, Super };
 
@@ -140,5 +140,5 @@ public:
 private:
     // Runs grow in the block the list before gave back (see SpareBlock).
     void TakeSpare();
-    std::vector<TFontObj> runs_;
+    TightArray<TFontObj> runs_;
 };

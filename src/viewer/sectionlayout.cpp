@@ -260,10 +260,10 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
     for (const auto& image : Images) {
         canvas.SelectFont(Fonts.At(image->Pos).Font->ToCanvasFont());
         image->SizeImage(canvas, Fonts.At(image->Pos).Url->HasUrl());
-        maxWidth = std::max(maxWidth, image->ObjWidth + Indent);
+        maxWidth = std::max(maxWidth, image->ObjWidth + Indent());
     }
     for (const TFormControlObj* control : FormControls)
-        maxWidth = std::max(maxWidth, control->Width + Indent);
+        maxWidth = std::max(maxWidth, control->Width + Indent());
 
     const int length = int(Buff.size());
     int height = 0;
@@ -273,7 +273,7 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
     std::vector<TImageObj*> deferred;
     // Copied at the end into the section's own block when that is big enough
     // from the last layout, else into a new one of their number.
-    std::vector<LineRec> lines = SpareBlock<LineRec>::Take(0);
+    TightArray<LineRec> lines = SpareBlock<LineRec>::Take(0);
     while (pos < length) {
         LineRec line;
         line.Start = pos;
@@ -335,10 +335,7 @@ int TSection::DrawLogic(Canvas& canvas, int y, IndentManager& imgr, int& maxWidt
         pos = end;
     }
     curs += Len;
-    if (Lines.capacity() < lines.size() || Lines.capacity() > lines.size() + lines.size() / 4)
-        Lines = std::vector<LineRec>(lines.begin(), lines.end());   // documents hold thousands of sections: keep them tight
-    else
-        Lines.assign(lines.begin(), lines.end());
+    Lines.AssignTight(lines.begin(), lines.end());   // documents hold thousands of sections
     SpareBlock<LineRec>::GiveBack(std::move(lines));
     if (ListLevel > 0)
         height = std::max(height, imgr.GetLevelClear() - y);
@@ -361,7 +358,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)
             widestImage = std::max(widestImage, image->ObjWidth);
     }
     const int length = int(Buff.size());
-    maxWidth = SpanWidth(canvas, 0, length) + floats + Indent;
+    maxWidth = SpanWidth(canvas, 0, length) + floats + Indent();
     int widestWord = widestImage;
     int pos = 0;
     int run = 0;   // the font run holding pos, followed rather than searched for every word
@@ -380,7 +377,7 @@ void TSection::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)
             widestWord = std::max(widestWord, SpanWidth(canvas, pos, end, run));
         pos = end;
     }
-    minWidth = widestWord + floats + Indent;
+    minWidth = widestWord + floats + Indent();
 }
 
 void TPreFormated::MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth)

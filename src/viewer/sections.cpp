@@ -51,7 +51,7 @@ void TSectionBase::MinMaxWidth(Canvas&, int& minWidth, int& maxWidth)
 
 TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
                    SubSuperState subSuper)
-    : TSectionBase(owner), ListLevel(level), Indent(level * IndentManager::ListIndent), StartFont(font), Align(align)
+    : TSectionBase(owner), ListLevel(level), StartFont(font), Align(align)
 {
     TFontObj run;
     run.Pos = 0;
@@ -63,22 +63,21 @@ TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTa
 
 TSection::TSection(TSectionList* owner, const TSection& other)
     : TSectionBase(owner, other),
+      ListLevel(other.ListLevel),
       Buff(other.Buff),
       Fonts(other.Fonts),
-      FormControls(other.FormControls),
-      ListLevel(other.ListLevel),
-      Indent(other.Indent),
-      ListNumber(other.ListNumber),
       Lines(other.Lines),
+      FormControls(other.FormControls),
       StartFont(owner->FontPool.Intern(*other.StartFont)),
       MarkerFont(other.MarkerFont ? owner->FontPool.Intern(*other.MarkerFont) : nullptr),
+      ListNumber(other.ListNumber),
+      FirstLineIndent(other.FirstLineIndent),
       ListKind(other.ListKind),
       Align(other.Align),
       Clear(other.Clear),
       Plain(other.Plain),
       Latin1Only(other.Latin1Only),
-      MarkerFree(other.MarkerFree),
-      FirstLineIndent(other.FirstLineIndent)
+      MarkerFree(other.MarkerFree)
 {
     // The copy's fonts live in its own document.
     for (TFontObj& run : Fonts) {

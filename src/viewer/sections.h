@@ -2,9 +2,11 @@
 
 #include "viewer/fonts.h"
 #include "viewer/htmlsymbols.h"
+#include "viewer/indentmanager.h"
 #include "viewer/lazyvector.h"
 #include "viewer/sectionbase.h"
 #include "viewer/sourcemap.h"
+#include "viewer/tightarray.h"
 
 #include <QString>
 #include <memory>
@@ -62,18 +64,21 @@ public:
     void MinMaxWidth(Canvas& canvas, int& minWidth, int& maxWidth) override;
     void ShiftBy(int dy, int dcurs) override;
 
+    // The members are ordered so that a section packs tightly: a page has
+    // thousands.
+    int ListLevel = 0;   // first, in the base's unused tail
     QString Buff;
     TFontList Fonts;
+    TightArray<LineRec> Lines;
     LazyVector<std::unique_ptr<TImageObj>> Images;
     LazyVector<TFormControlObj*> FormControls;   // owned by their forms
-    int ListLevel = 0;
-    int Indent = 0;
-    int ListNumber = 0;
-    std::vector<LineRec> Lines;
     const TMyFont* StartFont = nullptr;   // the font the section started with
     // The font of the list item whose marker this section draws when that is
     // not its own (a heading as an item's first line); null: StartFont.
     const TMyFont* MarkerFont = nullptr;
+    TextSource Source;           // where the text came from (not kept by the printing copy)
+    int ListNumber = 0;
+    int FirstLineIndent = 0;     // left margin of the first line, for list markers
     ListType ListKind = ListType::None;
     TextAlign Align = TextAlign::Left;
     ClearMode Clear = ClearMode::None;
@@ -83,9 +88,9 @@ public:
     // not there; false until then.
     bool Latin1Only = false;     // no character outside Latin-1
     bool MarkerFree = false;     // no image or control marker
-    int FirstLineIndent = 0;     // left margin of the first line, for list markers
-    TextSource Source;           // where the text came from (not kept by the printing copy)
 
+    // How far the section's list level moves it in.
+    int Indent() const { return ListLevel * IndentManager::ListIndent; }
     virtual bool IsPreformatted() const { return false; }
     // The image or form control whose marker stands at pos, or null.
     TImageObj* ImageAt(int pos) const;

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "viewer/tightarray.h"
+
 #include <cstddef>
 #include <utility>
-#include <vector>
 
 // Sections are built and laid out one after the other: each grows its runs
 // or lines in the block the one before gave back, then keeps a copy of its
@@ -11,9 +12,9 @@ template <typename T>
 class SpareBlock {
 public:
     // An empty block with room for at least `least` items.
-    static std::vector<T> Take(size_t least)
+    static TightArray<T> Take(size_t least)
     {
-        std::vector<T> block = std::exchange(Spare(), {});
+        TightArray<T> block = std::exchange(Spare(), {});
         block.clear();
         if (block.capacity() < least)
             block.reserve(least);
@@ -22,7 +23,7 @@ public:
     // Keeps the block for the next one, unless a smaller one is kept
     // already or it is one huge paragraph's, not worth holding for the
     // life of the program.
-    static void GiveBack(std::vector<T>&& block)
+    static void GiveBack(TightArray<T>&& block)
     {
         constexpr size_t kMostKept = 4096;
         if (block.capacity() <= kMostKept && block.capacity() > Spare().capacity())
@@ -30,9 +31,9 @@ public:
     }
 
 private:
-    static std::vector<T>& Spare()
+    static TightArray<T>& Spare()
     {
-        thread_local std::vector<T> spare;
+        thread_local TightArray<T> spare;
         return spare;
     }
 };
