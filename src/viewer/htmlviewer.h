@@ -219,7 +219,6 @@ private:
     std::unique_ptr<DocumentHost> host_;
     HtmlDocument document_;
     QtCanvas measure_;   // lays the page out, and paints it with a painter lent
-    QImage offscreen_;   // the last paint, drawn first off screen
     TPaintPanel* panel_ = nullptr;
     QScrollBar* vBar_ = nullptr;
     QScrollBar* hBar_ = nullptr;

@@ -51,24 +51,10 @@ void THTMLViewer::PaintPanel(QPainter& painter, const QRect& clip)
         return;
     }
     try {
-        // Drawn off screen first, so a scroll never shows a half-painted page.
-        // The picture is kept for the next paint: a new one of the window's
-        // size each time would be megabytes the system clears first.
-        const qreal ratio = panel_->devicePixelRatioF();
-        const QSize pixels = clip.size() * ratio;
-        if (offscreen_.size() != pixels || offscreen_.devicePixelRatio() != ratio) {
-            offscreen_ = QImage(pixels, QImage::Format_RGB32);
-            if (offscreen_.isNull())
-                throw KivoError(QStringLiteral("Out of Resources"));
-            offscreen_.setDevicePixelRatio(ratio);
-        }
-        {
-            QPainter image(&offscreen_);
-            image.translate(-clip.topLeft());
-            document_.Paint(measure_, image, clip, hPos_, vPos_);
-            PaintSourceMark(image);
-        }
-        painter.drawImage(clip.topLeft(), offscreen_);
+        // Straight into the window's own back buffer, which Qt shows only
+        // once the paint is complete: a scroll never shows a half-painted page.
+        document_.Paint(measure_, painter, clip, hPos_, vPos_);
+        PaintSourceMark(painter);
         if (HasFormWidgets(document_.Doc))
             ShowPlacedFormWidgets(document_.Doc, clip.contains(panel_->rect()));
     } catch (const std::exception& error) {

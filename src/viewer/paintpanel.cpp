@@ -10,7 +10,7 @@ TPaintPanel::TPaintPanel(THTMLViewer* viewer) : QWidget(viewer), viewer_(viewer)
 {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
-    // The off-screen copy covers every pixel; nothing needs erasing first.
+    // Every paint fills its whole area; nothing needs erasing first.
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

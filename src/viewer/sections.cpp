@@ -95,10 +95,40 @@ std::unique_ptr<TSectionBase> TSection::Clone(TSectionList* owner) const
     return std::make_unique<TSection>(owner, *this);
 }
 
+namespace {
+
+// Section text grows in one buffer handed on from section to section; each
+// finished section keeps a copy of its own size. Growing a buffer of its
+// own and giving back the rest cost every section two allocations.
+QString& SpareText()
+{
+    thread_local QString spare;
+    return spare;
+}
+
+} // namespace
+
+void TSection::GrowInSpareText()
+{
+    if (Buff.capacity() > 0)
+        return;
+    QString text = std::exchange(SpareText(), QString());
+    text.truncate(0);   // keeps the room
+    text.append(Buff);
+    Buff = std::move(text);
+}
+
 void TSection::Finish()
 {
     // A finished section no longer grows: give back what growing reserved.
-    Buff.squeeze();
+    if (Buff.capacity() > Buff.size()) {
+        QString exact(Buff.constData(), Buff.size());
+        // One huge paragraph's buffer is not worth holding for the life of the program.
+        constexpr qsizetype kMostKept = 64 * 1024;
+        if (Buff.capacity() <= kMostKept && Buff.capacity() > SpareText().capacity())
+            SpareText() = std::move(Buff);
+        Buff = std::move(exact);
+    }
     // One pass the compiler can widen: the characters' bits together, and
     // the lowest one; markers are control characters, which text rarely holds.
     const auto* text = reinterpret_cast<const char16_t*>(Buff.constData());
@@ -137,10 +167,7 @@ void TSection::AddText(QStringView text)
         if (dropBlank)
             text = text.mid(1);
     }
-    // Text comes in pieces of a line or so: room for a short paragraph at
-    // once spares growing step by step (Finish gives back what is left).
-    if (Buff.capacity() == 0)
-        Buff.reserve(std::max<qsizetype>(text.size(), 160));
+    GrowInSpareText();
     const qsizetype end = Buff.size();
     Buff.resize(end + text.size());
     std::copy(text.begin(), text.end(), Buff.begin() + end);
@@ -242,6 +269,7 @@ void TPreFormated::AddText(QStringView text)
 {
     // A tab moves on to the next multiple of eight columns, as in a terminal.
     constexpr int kTabStop = 8;
+    GrowInSpareText();
     qsizetype from = 0;
     for (qsizetype tab = text.indexOf(QLatin1Char('\t')); tab >= 0; tab = text.indexOf(QLatin1Char('\t'), from)) {
         Buff.append(text.mid(from, tab - from));

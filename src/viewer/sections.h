@@ -106,6 +106,10 @@ public:
     // (count wholly left of x, plus one past the middle of the next).
     int IndexAtX(Canvas& canvas, const LineRec& line, int x) const;
 
+protected:
+    // Lets the text grow in the buffer the section before gave back.
+    void GrowInSpareText();
+
 private:
     void MeasureFonts(Canvas& canvas);
     int FitCount(Canvas& canvas, int start, int width, IndentManager& imgr, int y,
