@@ -21,8 +21,9 @@ TCell::~TCell() = default;
 
 void TCell::Add(std::unique_ptr<TSectionBase> section)
 {
-    section->Finish();
+    // The section finishes into its document's store.
     section->ParentSectionList = MasterList;
+    section->Finish();
     section->UpdateSpacing();
     Items.push_back(std::move(section));
 }

@@ -32,13 +32,16 @@ void TFontList::TakeSpare()
     runs_ = SpareBlock<TFontObj>::Take(16);
 }
 
-void TFontList::Squeeze()
+void TFontList::Squeeze(SectionStore& store)
 {
-    if (runs_.size() == runs_.capacity())
+    if (runs_.capacity() == 0)   // kept already, or none
         return;
-    TightArray<TFontObj> exact(runs_);
+    TFontObj* kept = store.Allocate<TFontObj>(runs_.size());
+    std::copy(runs_.begin(), runs_.end(), kept);
+    const size_t count = runs_.size();
     SpareBlock<TFontObj>::GiveBack(std::move(runs_));
-    runs_ = std::move(exact);
+    runs_ = TightArray<TFontObj>();
+    runs_.ShowKeptElsewhere(kept, count);
 }
 
 int TFontList::IndexAt(int pos) const

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "viewer/canvas.h"
+#include "viewer/sectionstore.h"
 #include "viewer/tightarray.h"
 #include "viewer/urltarget.h"
 
@@ -114,12 +115,12 @@ class TFontList {
 public:
     void Add(const TFontObj& run)
     {
-        if (runs_.capacity() == 0)
+        if (runs_.capacity() == 0 && runs_.empty())
             TakeSpare();
         runs_.push_back(run);
     }
-    // Keeps the runs in a block of their own size; the grown one serves the next list.
-    void Squeeze();
+    // Keeps the runs in the document's store; the grown block serves the next list.
+    void Squeeze(SectionStore& store);
     int Count() const { return int(runs_.size()); }
     bool IsEmpty() const { return runs_.empty(); }
     TFontObj& operator[](int i) { return runs_[size_t(i)]; }

@@ -283,7 +283,7 @@ void HtmlParser::CloseSection()
         && (section_->ListKind == ListType::Numbered || section_->ListKind == ListType::Bulleted);
     if (markerWaits)
         marker_ = {cell_, 0, section_->ListLevel, section_->ListKind, section_->ListNumber, section_->Plain,
-                   section_->MarkerFont ? section_->MarkerFont : section_->StartFont};
+                   section_->MarkerFont};
     // A section left without text shows nothing and takes no room; pages
     // leave thousands of them between blocks. One that clears floats or
     // holds an anchor stays.
@@ -308,6 +308,7 @@ void HtmlParser::TakeMarker(TSection& section, int level)
     section.ListNumber = marker.Number;
     section.Plain = marker.Plain;
     section.MarkerFont = marker.Font;
+    section.MarkerFromItem = true;
 }
 
 ThtmlForm* HtmlParser::CurrentForm()

@@ -37,7 +37,7 @@ TCellObj::TCellObj(TSectionList* master, VAlign valign, const TAttributeList* at
 }
 
 TCellObj::TCellObj(TSectionList* master, const TCellObj& other)
-    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), VertAlign(other.VertAlign), SpecWidth(other.SpecWidth),
+    : ColSpan(other.ColSpan), RowSpan(other.RowSpan), SpecWidth(other.SpecWidth), VertAlign(other.VertAlign),
       SpecWidthPercent(other.SpecWidthPercent), HasBgColor(other.HasBgColor), BgColor(other.BgColor),
       Cell(std::make_unique<TCell>(master, *other.Cell)), Width(other.Width), Height(other.Height), ContentHeight(other.ContentHeight),
       YIndent(other.YIndent)

@@ -9,7 +9,7 @@
 #include <memory>
 #include <vector>
 
-enum class VAlign { Top, Middle, Bottom };
+enum class VAlign : unsigned char { Top, Middle, Bottom };
 
 // One cell of a table (or a filler slot, with column span 0).
 class TCellObj {
@@ -17,10 +17,11 @@ public:
     TCellObj(TSectionList* master, VAlign valign, const TAttributeList* attributes, bool isFiller = false);
     TCellObj(TSectionList* master, const TCellObj& other);
 
+    // Ordered so that a cell packs tightly: tables have thousands.
     int ColSpan = 1;
     int RowSpan = 1;
-    VAlign VertAlign = VAlign::Middle;
     int SpecWidth = 0;
+    VAlign VertAlign = VAlign::Middle;
     bool SpecWidthPercent = false;
     bool HasBgColor = false;
     QColor BgColor;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <vector>
+#include "viewer/tightarray.h"
 
 class TImageObj;
 
@@ -41,8 +41,8 @@ public:
     int Width = 0;
     int ClipWidth = 0;
 
-    const std::vector<IndentRec>& LeftRecords() const { return left_; }
-    const std::vector<IndentRec>& RightRecords() const { return right_; }
+    const TightArray<IndentRec>& LeftRecords() const { return left_; }
+    const TightArray<IndentRec>& RightRecords() const { return right_; }
 
 private:
     // Drops records that end above y: layout only moves down, so they can no
@@ -54,6 +54,7 @@ private:
     int level_ = 0;
     int leftImageBottom_ = -1;    // lowest bottom of image-like records, -1 for none
     int rightImageBottom_ = -1;
-    std::vector<IndentRec> left_;
-    std::vector<IndentRec> right_;
+    // Every table cell has margins of its own: the records are kept tight.
+    TightArray<IndentRec> left_;
+    TightArray<IndentRec> right_;
 };

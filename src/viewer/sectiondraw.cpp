@@ -102,7 +102,7 @@ int TSection::Draw(Canvas& canvas, const QRect& clip, IndentManager& imgr, int x
 
         if (li == 0 && ListLevel > 0) {
             if (ListKind == ListType::Numbered) {
-                const TMyFont& font = MarkerFont ? *MarkerFont : *StartFont;
+                const TMyFont& font = *MarkerFont;
                 canvas.SelectFont(font.ToCanvasFont());
                 const QString number = QString::number(ListNumber) + QLatin1Char('.');
                 const CanvasFontMetrics m = canvas.Metrics();

@@ -49,6 +49,7 @@ void TSectionList::Clear()
     Items.clear();
     DroppedSections.clear();
     FontPool.Clear();
+    Store.Clear();
     htmlFormList.clear();
     MapList.clear();
     SelStart = 0;

@@ -2,6 +2,7 @@
 
 #include "viewer/cell.h"
 #include "viewer/fonts.h"
+#include "viewer/sectionstore.h"
 #include "viewer/syscolors.h"
 
 #include <QColor>
@@ -65,6 +66,9 @@ public:
     std::vector<std::unique_ptr<ThtmlForm>> htmlFormList;
     std::vector<std::unique_ptr<TMapItem>> MapList;
     TFontPool FontPool;
+    // What finished sections keep of their text, runs and sources; emptied
+    // by Clear once the sections are gone.
+    SectionStore Store;
     // Sections layout could not show (a table with too many columns).
     std::vector<std::unique_ptr<TSectionBase>> DroppedSections;
 

@@ -51,11 +51,11 @@ void TSectionBase::MinMaxWidth(Canvas&, int& minWidth, int& maxWidth)
 
 TSection::TSection(TSectionList* owner, int level, TextAlign align, const TUrlTarget* link, const TMyFont* font,
                    SubSuperState subSuper)
-    : TSectionBase(owner), ListLevel(level), StartFont(font), Align(align)
+    : TSectionBase(owner), ListLevel(level), MarkerFont(font), Align(align)
 {
     TFontObj run;
     run.Pos = 0;
-    run.Font = StartFont;
+    run.Font = font;
     run.Url = link;
     run.SubSuper = subSuper;
     Fonts.Add(run);
@@ -68,8 +68,7 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       Fonts(other.Fonts),
       Lines(other.Lines),
       FormControls(other.FormControls),
-      StartFont(owner->FontPool.Intern(*other.StartFont)),
-      MarkerFont(other.MarkerFont ? owner->FontPool.Intern(*other.MarkerFont) : nullptr),
+      MarkerFont(owner->FontPool.Intern(*other.MarkerFont)),
       ListNumber(other.ListNumber),
       FirstLineIndent(other.FirstLineIndent),
       ListKind(other.ListKind),
@@ -77,7 +76,8 @@ TSection::TSection(TSectionList* owner, const TSection& other)
       Clear(other.Clear),
       Plain(other.Plain),
       Latin1Only(other.Latin1Only),
-      MarkerFree(other.MarkerFree)
+      MarkerFree(other.MarkerFree),
+      MarkerFromItem(other.MarkerFromItem)
 {
     // The copy's fonts live in its own document.
     for (TFontObj& run : Fonts) {
@@ -108,10 +108,8 @@ QString& SpareText()
 
 } // namespace
 
-void TSection::GrowInSpareText()
+void TSection::TakeSpareText()
 {
-    if (Buff.capacity() > 0)
-        return;
     QString text = std::exchange(SpareText(), QString());
     text.truncate(0);   // keeps the room
     text.append(Buff);
@@ -140,8 +138,8 @@ void TSection::Finish()
     }
     Latin1Only = bits < 256;
     MarkerFree = lowest >= 32 || (!Buff.contains(TextMarkers::Image) && !Buff.contains(TextMarkers::Control));
-    Fonts.Squeeze();
-    Source.Squeeze();
+    Fonts.Squeeze(ParentSectionList->Store);
+    Source.Squeeze(ParentSectionList->Store);
 }
 
 void TSection::AddText(QStringView text)
@@ -168,9 +166,7 @@ void TSection::AddText(QStringView text)
             text = text.mid(1);
     }
     GrowInSpareText();
-    const qsizetype end = Buff.size();
-    Buff.resize(end + text.size());
-    std::copy(text.begin(), text.end(), Buff.begin() + end);
+    Buff.append(text);
 }
 
 void TSection::ChangeFont(const TMyFont* pooled, SubSuperState subSuper)
@@ -221,9 +217,8 @@ void TSection::UpdateFonts()
     };
     for (TFontObj& run : Fonts)
         run.Font = update(run.Font, run.Url->HasUrl());
-    StartFont = update(StartFont, Fonts[0].Url->HasUrl());
-    if (MarkerFont)
-        MarkerFont = update(MarkerFont, false);
+    // An item's font came without its link.
+    MarkerFont = update(MarkerFont, !MarkerFromItem && Fonts[0].Url->HasUrl());
     UpdateSpacing();
 }
 

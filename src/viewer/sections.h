@@ -72,9 +72,10 @@ public:
     TightArray<LineRec> Lines;
     LazyVector<std::unique_ptr<TImageObj>> Images;
     LazyVector<TFormControlObj*> FormControls;   // owned by their forms
-    const TMyFont* StartFont = nullptr;   // the font the section started with
-    // The font of the list item whose marker this section draws when that is
-    // not its own (a heading as an item's first line); null: StartFont.
+    // The font the list marker is drawn in: the one the section started
+    // with, or the font of the list item whose marker this section draws
+    // when that is not its own (a heading as an item's first line; then
+    // MarkerFromItem).
     const TMyFont* MarkerFont = nullptr;
     TextSource Source;           // where the text came from (not kept by the printing copy)
     int ListNumber = 0;
@@ -88,6 +89,7 @@ public:
     // not there; false until then.
     bool Latin1Only = false;     // no character outside Latin-1
     bool MarkerFree = false;     // no image or control marker
+    bool MarkerFromItem = false;
 
     // How far the section's list level moves it in.
     int Indent() const { return ListLevel * IndentManager::ListIndent; }
@@ -108,9 +110,14 @@ public:
 
 protected:
     // Lets the text grow in the buffer the section before gave back.
-    void GrowInSpareText();
+    void GrowInSpareText()
+    {
+        if (Buff.capacity() == 0)
+            TakeSpareText();
+    }
 
 private:
+    void TakeSpareText();
     void MeasureFonts(Canvas& canvas);
     int FitCount(Canvas& canvas, int start, int width, IndentManager& imgr, int y,
                  std::vector<TImageObj*>& deferredFloats, int& floatBottom);

@@ -4,6 +4,7 @@
 #include "viewer/htmltable.h"
 #include "viewer/imagemap.h"
 #include "viewer/sections.h"
+#include "viewer/sectionstore.h"
 
 #include <algorithm>
 #include <cstring>
@@ -96,16 +97,42 @@ std::unique_ptr<std::vector<TextSource::Run>>& SpareRuns()
     return spare;
 }
 
+// An empty vector to grow runs in: the one the text before gave back, or a new one.
+std::unique_ptr<std::vector<TextSource::Run>> TakeSpareRuns()
+{
+    std::unique_ptr<std::vector<TextSource::Run>> runs = std::move(SpareRuns());
+    if (!runs)
+        runs = std::make_unique<std::vector<TextSource::Run>>();
+    runs->clear();
+    return runs;
+}
+
 } // namespace
+
+void TextSource::HoldRuns(std::unique_ptr<std::vector<Run>> runs)
+{
+    Release();
+    block_ = runs.release();
+    holds_ = Holds::Runs;
+}
+
+void TextSource::Release()
+{
+    switch (holds_) {
+    case Holds::Runs: delete static_cast<std::vector<Run>*>(block_); break;
+    case Holds::OwnPacked: delete[] static_cast<uint32_t*>(block_); break;
+    case Holds::Nothing:
+    case Holds::StorePacked: break;
+    }
+    holds_ = Holds::Nothing;
+    block_ = nullptr;
+}
 
 void TextSource::Push(const Run& run)
 {
-    if (!runs_) {
-        runs_ = std::move(SpareRuns());
-        if (!runs_)
-            runs_ = std::make_unique<std::vector<Run>>();
-    }
-    runs_->push_back(run);
+    if (holds_ != Holds::Runs)
+        HoldRuns(TakeSpareRuns());
+    GrowingRuns()->push_back(run);
 }
 
 void TextSource::AddSpanToAny(int at, int source, int count)
@@ -113,8 +140,8 @@ void TextSource::AddSpanToAny(int at, int source, int count)
     if (count <= 0)
         return;
     Unpack();
-    if (runs_ && !runs_->empty()) {
-        Run& last = runs_->back();
+    if (std::vector<Run>* runs = GrowingRuns(); runs && !runs->empty()) {
+        Run& last = runs->back();
         if (OneForOne(last) && last.At + last.Count == at && last.SourceEnd == source) {
             last.Count += count;
             last.SourceEnd += count;
@@ -127,9 +154,10 @@ void TextSource::AddSpanToAny(int at, int source, int count)
 void TextSource::Append(const TextSource& token, int at, int skip)
 {
     // A token's runs are read and dropped long before anything packs them.
-    if (!token.runs_)
+    const std::vector<Run>* runs = token.GrowingRuns();
+    if (!runs)
         return;
-    for (Run run : *token.runs_) {
+    for (Run run : *runs) {
         if (run.At < skip) {
             const int dropped = skip - run.At;
             if (dropped >= run.Count)
@@ -146,11 +174,11 @@ void TextSource::Append(const TextSource& token, int at, int skip)
     }
 }
 
-void TextSource::Squeeze()
+void TextSource::Pack(SectionStore* store)
 {
-    if (!runs_ || runs_->empty())
+    if (holds_ != Holds::Runs || GrowingRuns()->empty())
         return;
-    const std::vector<Run>& runs = *runs_;
+    const std::vector<Run>& runs = *GrowingRuns();
     constexpr size_t kMostBytesPerRun = 4 * 5;
     thread_local std::vector<uint8_t> bytes;
     thread_local std::vector<Mark> marks;
@@ -174,22 +202,23 @@ void TextSource::Squeeze()
     }
     const size_t byteCount = size_t(out - bytes.data());
     const size_t words = kHeaderWords + marks.size() * kMarkWords + (byteCount + 3) / 4;
-    packed_ = std::make_unique_for_overwrite<uint32_t[]>(words);
-    packed_[0] = uint32_t(marks.size());
-    packed_[1] = uint32_t(byteCount);
-    packed_[words - 1] = 0;   // the bytes' last word may be partly filled
+    uint32_t* packed = store ? store->Allocate<uint32_t>(words) : new uint32_t[words];
+    packed[0] = uint32_t(marks.size());
+    packed[1] = uint32_t(byteCount);
+    packed[words - 1] = 0;   // the bytes' last word may be partly filled
     // An empty vector may have no storage at all, which memcpy must not see.
     if (!marks.empty())
-        std::memcpy(&packed_[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
+        std::memcpy(&packed[kHeaderWords], marks.data(), marks.size() * sizeof(Mark));
     if (byteCount > 0)
-        std::memcpy(&packed_[kHeaderWords + marks.size() * kMarkWords], bytes.data(), byteCount);
-    // The grown vector serves the next section; what one huge paragraph
+        std::memcpy(&packed[kHeaderWords + marks.size() * kMarkWords], bytes.data(), byteCount);
+    // The grown vector serves the next text; what one huge paragraph
     // needed is not kept for the life of the program.
     constexpr size_t kMostRunsKept = 4096;
-    runs_->clear();
-    if (runs_->capacity() <= kMostRunsKept && (!SpareRuns() || SpareRuns()->capacity() < runs_->capacity()))
-        SpareRuns() = std::move(runs_);
-    runs_.reset();
+    std::unique_ptr<std::vector<Run>> grown(static_cast<std::vector<Run>*>(std::exchange(block_, packed)));
+    holds_ = store ? Holds::StorePacked : Holds::OwnPacked;
+    grown->clear();
+    if (grown->capacity() <= kMostRunsKept && (!SpareRuns() || SpareRuns()->capacity() < grown->capacity()))
+        SpareRuns() = std::move(grown);
     if (bytes.capacity() > kMostRunsKept * kMostBytesPerRun) {
         std::vector<uint8_t>().swap(bytes);
         std::vector<Mark>().swap(marks);
@@ -198,23 +227,26 @@ void TextSource::Squeeze()
 
 void TextSource::UnpackRuns()
 {
-    const size_t markCount = packed_[0];
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed_[kHeaderWords + markCount * kMarkWords]);
-    RunReader reader{bytes, bytes + packed_[1], 0, 0};
+    const uint32_t* packed = Packed();
+    const size_t markCount = packed[0];
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed[kHeaderWords + markCount * kMarkWords]);
+    RunReader reader{bytes, bytes + packed[1], 0, 0};
+    std::unique_ptr<std::vector<Run>> runs = TakeSpareRuns();
     Run run;
     while (reader.Next(run))
-        Push(run);
-    packed_.reset();
+        runs->push_back(run);
+    HoldRuns(std::move(runs));
 }
 
 TextSource::Neighbours TextSource::Around(int value, Key key) const
 {
     const auto keyOf = [key](const Run& run) { return key == Key::Index ? run.At : run.Source; };
     Neighbours n;
-    if (!packed_) {
-        if (!runs_)
+    const uint32_t* packed = Packed();
+    if (!packed) {
+        if (holds_ != Holds::Runs)
             return n;
-        const std::vector<Run>& runs = *runs_;
+        const std::vector<Run>& runs = *GrowingRuns();
         auto after = std::upper_bound(runs.begin(), runs.end(), value,
                                       [&](int v, const Run& run) { return v < keyOf(run); });
         if (after != runs.begin()) {
@@ -227,16 +259,16 @@ TextSource::Neighbours TextSource::Around(int value, Key key) const
         }
         return n;
     }
-    const size_t markCount = packed_[0];
-    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed_[kHeaderWords + markCount * kMarkWords]);
-    RunReader reader{bytes, bytes + packed_[1], 0, 0};
+    const size_t markCount = packed[0];
+    const auto* bytes = reinterpret_cast<const uint8_t*>(&packed[kHeaderWords + markCount * kMarkWords]);
+    RunReader reader{bytes, bytes + packed[1], 0, 0};
     // The last block whose first run is at or before the value: the answer starts there.
     size_t lo = 0;
     size_t hi = markCount;
     while (lo < hi) {
         const size_t mid = (lo + hi) / 2;
         Mark mark;
-        std::memcpy(&mark, &packed_[kHeaderWords + mid * kMarkWords], sizeof(Mark));
+        std::memcpy(&mark, &packed[kHeaderWords + mid * kMarkWords], sizeof(Mark));
         if ((key == Key::Index ? mark.FirstAt : mark.FirstSource) <= value)
             lo = mid + 1;
         else
@@ -244,7 +276,7 @@ TextSource::Neighbours TextSource::Around(int value, Key key) const
     }
     if (lo > 0) {
         Mark mark;
-        std::memcpy(&mark, &packed_[kHeaderWords + (lo - 1) * kMarkWords], sizeof(Mark));
+        std::memcpy(&mark, &packed[kHeaderWords + (lo - 1) * kMarkWords], sizeof(Mark));
         reader = RunReader{bytes + mark.Offset, reader.end, mark.AtEnd, mark.SourceEnd};
     }
     Run run;

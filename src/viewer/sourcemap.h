@@ -2,9 +2,11 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class Canvas;
+class SectionStore;
 class TCell;
 class TSection;
 
@@ -35,16 +37,30 @@ public:
     };
 
     TextSource() = default;
-    TextSource(TextSource&&) noexcept = default;
-    TextSource& operator=(TextSource&&) noexcept = default;
+    TextSource(TextSource&& other) noexcept
+        : Start(other.Start), holds_(std::exchange(other.holds_, Holds::Nothing)),
+          block_(std::exchange(other.block_, nullptr))
+    {
+    }
+    TextSource& operator=(TextSource&& other) noexcept
+    {
+        if (this != &other) {
+            Release();
+            Start = other.Start;
+            holds_ = std::exchange(other.holds_, Holds::Nothing);
+            block_ = std::exchange(other.block_, nullptr);
+        }
+        return *this;
+    }
+    ~TextSource() { Release(); }
 
     // `count` characters from `at` came one for one from `source`.
     void AddSpan(int at, int source, int count)
     {
         // Every text token comes this way: a list that is growing takes the
         // span in line, on the end of its last run when it follows on.
-        if (count > 0 && runs_ && !packed_) {
-            std::vector<Run>& runs = *runs_;
+        if (count > 0 && holds_ == Holds::Runs) {
+            std::vector<Run>& runs = *GrowingRuns();
             if (!runs.empty()) {
                 Run& last = runs.back();
                 if (last.SourceEnd - last.Source == last.Count && last.At + last.Count == at && last.SourceEnd == source) {
@@ -63,8 +79,8 @@ public:
     {
         if (sourceEnd - source == count)
             AddSpan(at, source, count);
-        else if (runs_ && !packed_)
-            runs_->push_back(Run{at, count, source, sourceEnd});
+        else if (holds_ == Holds::Runs)
+            GrowingRuns()->push_back(Run{at, count, source, sourceEnd});
         else {
             Unpack();
             Push(Run{at, count, source, sourceEnd});
@@ -75,13 +91,16 @@ public:
     void Append(const TextSource& token, int at, int skip);
     void Clear()
     {
-        if (runs_)
-            runs_->clear();
-        packed_.reset();
+        if (holds_ == Holds::Runs)
+            GrowingRuns()->clear();
+        else
+            Release();
     }
-    // Packs the runs once the text is complete (see packed_).
-    void Squeeze();
-    bool Empty() const { return (!runs_ || runs_->empty()) && !packed_; }
+    // Packs the runs once the text is complete (see Holds), in a block of
+    // their own or in a document's store.
+    void Squeeze() { Pack(nullptr); }
+    void Squeeze(SectionStore& store) { Pack(&store); }
+    bool Empty() const { return holds_ == Holds::Nothing || (holds_ == Holds::Runs && GrowingRuns()->empty()); }
 
     // The source offset of a caret standing before the character at
     // `index` (the text's length: after its last character); a character
@@ -102,6 +121,8 @@ public:
     int Start = -1;
 
 private:
+    void Pack(SectionStore* store);
+
     enum class Key { Index, Source };
     // The last run whose At (Key::Index) or Source (Key::Source) is at most
     // `value`, and the run after it; either may be missing.
@@ -115,7 +136,7 @@ private:
     // Makes packed runs growable again (nothing adds to a finished text today).
     void Unpack()
     {
-        if (packed_)
+        if (Packed())
             UnpackRuns();
     }
     void UnpackRuns();
@@ -123,17 +144,35 @@ private:
     // AddSpan for runs not yet made or already packed.
     void AddSpanToAny(int at, int source, int count);
 
-    // The runs while the text grows. Sections are built one after the
-    // other: each grows its runs in the vector the one before packed.
-    std::unique_ptr<std::vector<Run>> runs_;
-    // A page holds tens of thousands of runs, nearly all of them small
-    // steps from the one before: once complete they are kept as numbers of
-    // a byte or two each, the run's distance from the end of the one
-    // before in text and in source, its count and how far its source length
-    // differs from it. Every 32nd run is marked with where it starts, so a
-    // lookup reads a few runs rather than the whole text. The block holds
-    // the number of marks and of bytes, the marks, then the bytes.
-    std::unique_ptr<uint32_t[]> packed_;
+    // What the text holds, in one pointer (a page has thousands of texts):
+    // nothing yet; while it grows, its runs, in a vector of its own (texts
+    // are built one after the other: each grows its runs in the vector the
+    // one before packed); once complete, the runs packed, in a block of its
+    // own or in a document's store.
+    //
+    // Packed runs are nearly all small steps from the one before, kept as
+    // numbers of a byte or two each: the run's distance from the end of the
+    // one before in text and in source, its count and how far its source
+    // length differs from it. Every 32nd run is marked with where it starts,
+    // so a lookup reads a few runs rather than the whole text. The block
+    // holds the number of marks and of bytes, the marks, then the bytes.
+    enum class Holds : uint8_t { Nothing, Runs, OwnPacked, StorePacked };
+    Holds holds_ = Holds::Nothing;
+    void* block_ = nullptr;
+
+    std::vector<Run>* GrowingRuns() const
+    {
+        return holds_ == Holds::Runs ? static_cast<std::vector<Run>*>(block_) : nullptr;
+    }
+    const uint32_t* Packed() const
+    {
+        return holds_ == Holds::OwnPacked || holds_ == Holds::StorePacked ? static_cast<const uint32_t*>(block_)
+                                                                           : nullptr;
+    }
+    // Holds these growing runs, letting go of what it held.
+    void HoldRuns(std::unique_ptr<std::vector<Run>> runs);
+    // Lets go of what it holds, freeing what is its own.
+    void Release();
 };
 
 // Where something made from the source stands in the laid-out document.

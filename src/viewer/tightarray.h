@@ -10,6 +10,8 @@
 // A growable array of plain records in 16 bytes where std::vector takes 24:
 // every text section keeps two (its font runs and its lines) and a page has
 // thousands of sections. No section holds four billion of either.
+// It may also show items kept elsewhere (a document's SectionStore, with a
+// capacity of 0): it never frees those, and copies them out before it grows.
 template <typename T>
 class TightArray {
     static_assert(std::is_trivially_copyable_v<T> && std::is_trivially_destructible_v<T>);
@@ -48,15 +50,20 @@ public:
     const T& back() const { return items_[size_ - 1]; }
 
     void clear() { size_ = 0; }
+    void erase(T* first, T* last)
+    {
+        std::copy(last, end(), first);
+        size_ -= uint32_t(last - first);
+    }
     void reserve(size_t least)
     {
         if (least > capacity_)
-            Reallocate(least, items_, size_);
+            Reallocate(std::max<size_t>(least, size_), items_, size_);
     }
     void push_back(const T& item)
     {
-        if (size_ == capacity_)
-            Reallocate(std::max<size_t>(4, size_t(capacity_) * 2), items_, size_);
+        if (size_ >= capacity_)
+            Reallocate(std::max({size_t(4), size_t(capacity_) * 2, size_t(size_) + 1}), items_, size_);
         std::construct_at(items_ + size_, item);
         ++size_;
     }
@@ -74,6 +81,16 @@ public:
         }
     }
 
+    // Shows the `count` items at `items`, kept elsewhere for as long as
+    // this shows them.
+    void ShowKeptElsewhere(T* items, size_t count)
+    {
+        Release();
+        items_ = items;
+        size_ = uint32_t(count);
+        capacity_ = 0;
+    }
+
 private:
     // A new block of `room` items holding the `count` items from `from`.
     void Reallocate(size_t room, const T* from, size_t count)
@@ -88,7 +105,7 @@ private:
     }
     void Release()
     {
-        if (items_)
+        if (capacity_ > 0)
             std::allocator<T>().deallocate(items_, capacity_);
         items_ = nullptr;
     }
