@@ -56,7 +56,11 @@ int TFontList::IndexAt(int pos) const
 
 size_t TFontPool::FontHash::operator()(const TMyFont& f) const
 {
-    size_t h = qHash(f.Name);
+    // A page names a few faces; its fonts differ in size, style and colour.
+    // The name's length and ends tell its faces apart without reading it all.
+    size_t h = size_t(f.Name.size());
+    if (!f.Name.isEmpty())
+        h = h * 31 + f.Name.front().unicode() * 7 + f.Name.back().unicode();
     h = h * 31 + size_t(f.NominalSize);
     h = h * 31 + size_t(f.Size);
     h = h * 31 + size_t(f.Bold) * 8 + size_t(f.Italic) * 4 + size_t(f.Underline) * 2 + size_t(f.Fixed);
@@ -68,31 +72,25 @@ size_t TFontPool::UrlHash::operator()(const TUrlTarget& u) const
     return qHash(u.Url) * 31 + qHash(u.Target);
 }
 
-template <typename T, typename Set>
-std::pair<const T*, bool> TFontPool::InternRecent(const T& item, Set& set, std::array<const T*, RecentCount>& recent,
-                                                  size_t& next)
-{
-    for (const T* r : recent)
-        if (r && *r == item)
-            return {r, false};
-    const auto [it, added] = set.insert(item);
-    recent[next] = &*it;
-    next = (next + 1) % RecentCount;
-    return {&*it, added};
-}
-
 const TMyFont* TFontPool::Intern(const TMyFont& font)
 {
-    const auto [pooled, added] = InternRecent(font, fonts_, recentFonts_, nextFont_);
+    for (const TMyFont* recent : recentFonts_)
+        if (recent && *recent == font)
+            return recent;
+    const auto [it, added] = fonts_.insert(font);
     // A copy of a measured font may come back changed: its figures are not its own.
     if (added)
-        pooled->MeasuredOn = 0;
-    return pooled;
+        it->MeasuredOn = 0;
+    recentFonts_[nextFont_] = &*it;
+    nextFont_ = (nextFont_ + 1) % RecentCount;
+    return &*it;
 }
 
 const TUrlTarget* TFontPool::Intern(const TUrlTarget& url)
 {
-    return InternRecent(url, urls_, recentUrls_, nextUrl_).first;
+    // Links are asked for once at each anchor, and a page's anchors mostly
+    // lead to different places: a list of recent ones would seldom answer.
+    return &*urls_.insert(url).first;
 }
 
 void TFontPool::Clear()
@@ -100,5 +98,4 @@ void TFontPool::Clear()
     fonts_.clear();
     urls_.clear();
     recentFonts_.fill(nullptr);
-    recentUrls_.fill(nullptr);
 }

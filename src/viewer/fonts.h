@@ -86,18 +86,12 @@ private:
     };
     std::unordered_set<TMyFont, FontHash> fonts_;
     std::unordered_set<TUrlTarget, UrlHash> urls_;
-    // The parser asks for the same few fonts and links run after run (plain
-    // and bold, a link and no link): comparing with the last answers spares
-    // hashing their names. A page's runs take turns among about eight fonts.
+    // The parser asks for the same few fonts run after run (plain and bold):
+    // comparing with the last answers spares hashing them. A page's runs
+    // take turns among about eight fonts.
     static constexpr size_t RecentCount = 8;
-    // The pooled copy, and whether it was added now.
-    template <typename T, typename Set>
-    std::pair<const T*, bool> InternRecent(const T& item, Set& set, std::array<const T*, RecentCount>& recent,
-                                           size_t& next);
     std::array<const TMyFont*, RecentCount> recentFonts_{};
-    std::array<const TUrlTarget*, RecentCount> recentUrls_{};
     size_t nextFont_ = 0;
-    size_t nextUrl_ = 0;
 };
 
 // A font run: from Pos on (an index into the section's text), characters are

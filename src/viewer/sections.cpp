@@ -166,7 +166,9 @@ void TSection::AddText(QStringView text)
             text = text.mid(1);
     }
     GrowInSpareText();
-    Buff.append(text);
+    const qsizetype end = Buff.size();
+    Buff.resize(end + text.size());
+    std::copy(text.begin(), text.end(), Buff.begin() + end);
 }
 
 void TSection::ChangeFont(const TMyFont* pooled, SubSuperState subSuper)

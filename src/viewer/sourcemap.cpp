@@ -116,16 +116,12 @@ void TextSource::HoldRuns(std::unique_ptr<std::vector<Run>> runs)
     holds_ = Holds::Runs;
 }
 
-void TextSource::Release()
+void TextSource::FreeBlock()
 {
-    switch (holds_) {
-    case Holds::Runs: delete static_cast<std::vector<Run>*>(block_); break;
-    case Holds::OwnPacked: delete[] static_cast<uint32_t*>(block_); break;
-    case Holds::Nothing:
-    case Holds::StorePacked: break;
-    }
-    holds_ = Holds::Nothing;
-    block_ = nullptr;
+    if (holds_ == Holds::Runs)
+        delete static_cast<std::vector<Run>*>(block_);
+    else if (holds_ == Holds::OwnPacked)
+        delete[] static_cast<uint32_t*>(block_);
 }
 
 void TextSource::Push(const Run& run)

@@ -172,7 +172,14 @@ private:
     // Holds these growing runs, letting go of what it held.
     void HoldRuns(std::unique_ptr<std::vector<Run>> runs);
     // Lets go of what it holds, freeing what is its own.
-    void Release();
+    void Release()
+    {
+        if (holds_ == Holds::Runs || holds_ == Holds::OwnPacked)
+            FreeBlock();
+        holds_ = Holds::Nothing;
+        block_ = nullptr;
+    }
+    void FreeBlock();
 };
 
 // Where something made from the source stands in the laid-out document.
